@@ -1,0 +1,93 @@
+#include "platform/headless/headless_backend.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/ui/application.h"
+#include "platform/ui/form.h"
+#include "platform/ui/timer.h"
+
+namespace headless {
+namespace {
+
+class HeadlessNativeForm : public ui::NativeForm {
+ public:
+  explicit HeadlessNativeForm(ui::Form& form) : form_(form) {}
+  void Show() override {}
+  void Hide() override {}
+  void SyncWindow() override {}
+  void Invalidate(const ui::Rect&) override {}
+  void Update() override {}
+  void BringToFront() override {}
+  void SetMouseCapture(bool) override {}
+  void* Handle() const override { return &form_; }
+
+ private:
+  ui::Form& form_;
+};
+
+}  // namespace
+
+std::unique_ptr<ui::NativeForm> HeadlessBackend::CreateNativeForm(ui::Form& form) {
+  return std::make_unique<HeadlessNativeForm>(form);
+}
+
+void HeadlessBackend::RunModalLoop(ui::Form& form) {
+  modalStack_.push_back(&form);
+  struct Pop {
+    std::vector<ui::Form*>& stack;
+    ~Pop() { stack.pop_back(); }
+  } pop{modalStack_};
+  ui::Application& app = ui::Application::Instance();
+  app.Idle();
+  for (;;) {
+    if (form.ModalResult() != ui::mrNone) {
+      if (form.CanClose()) return;
+      form.SetModalResult(ui::mrNone);
+    }
+    if (answers_.empty())
+      throw std::logic_error("modal window \"" + form.Name() + "\" left open with no scripted answer");
+    ModalAnswer answer = std::move(answers_.front());
+    answers_.pop_front();
+    app.Guard([&] { answer(form); });
+    app.Idle();
+  }
+}
+
+void HeadlessBackend::AnswerNextModal(int result) {
+  AnswerNextModal([result](ui::Form& form) { form.SetModalResult(result); });
+}
+
+void HeadlessBackend::StartTimer(ui::Timer& timer) {
+  StopTimer(timer);
+  timers_.push_back({&timer, now_ + timer.Interval(), nextOrder_++});
+}
+
+void HeadlessBackend::StopTimer(ui::Timer& timer) {
+  std::erase_if(timers_, [&](const TimerEntry& e) { return e.timer == &timer; });
+}
+
+void HeadlessBackend::Advance(int milliseconds) {
+  const int64_t end = now_ + milliseconds;
+  for (;;) {
+    auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
+      return a.due != b.due ? a.due < b.due : a.order < b.order;
+    });
+    if (next == timers_.end() || next->due > end) break;
+    now_ = next->due;
+    ui::Timer* timer = next->timer;
+    next->due += std::max(1, timer->Interval());
+    next->order = nextOrder_++;
+    timer->Fire();  // may stop, restart or destroy the timer
+  }
+  now_ = end;
+  ui::Application::Instance().Idle();
+}
+
+RecordingCanvas HeadlessBackend::Paint(ui::Form& form) {
+  RecordingCanvas canvas;
+  form.PaintAll(canvas);
+  return canvas;
+}
+
+}  // namespace headless

@@ -1,0 +1,45 @@
+#pragma once
+// What a backend provides to the toolkit: native windows, the message loop, timers, the
+// desktop and the error box. Win32 realises them for real; headless simulates them.
+#include <memory>
+#include <string>
+
+#include "platform/ui/color.h"
+#include "platform/ui/geometry.h"
+#include "platform/ui/mouse.h"
+
+namespace ui {
+
+class Form;
+class NativeControl;
+class NativeForm;
+class Timer;
+class WindowedControl;
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  virtual std::unique_ptr<NativeForm> CreateNativeForm(Form& form) = 0;
+  // Returns nullptr for controls the backend does not realise.
+  virtual std::unique_ptr<NativeControl> CreateNativeControl(WindowedControl& control) = 0;
+
+  // Runs the modal loop of `form` until its modal result is non-zero and its close query
+  // agrees (Form::CanClose), dispatching messages and calling Application::Idle when idle.
+  virtual void RunModalLoop(Form& form) = 0;
+  // Dispatches the pending messages, then returns.
+  virtual void ProcessMessages() = 0;
+
+  virtual void StartTimer(Timer& timer) = 0;
+  virtual void StopTimer(Timer& timer) = 0;
+
+  // The whole area of all monitors.
+  virtual Size DesktopSize() = 0;
+  // The platform's standard error box, modal, with the message.
+  virtual void ShowErrorBox(const std::string& message) = 0;
+  // The cursor shown everywhere while not Default (the hour-glass during host calls).
+  virtual void SetOverrideCursor(Cursor cursor) = 0;
+  virtual Color ResolveColor(Color color) { return DefaultSystemColor(color); }
+};
+
+}  // namespace ui

@@ -1,0 +1,32 @@
+#pragma once
+// A single-line edit field.
+#include "platform/ui/windowed_control.h"
+
+namespace ui {
+
+class Edit : public WindowedControl {
+ public:
+  using WindowedControl::WindowedControl;
+
+  const std::string& Text() const { return Caption(); }
+  // A programmatic change: the native window follows; OnChange runs only with Notify::Yes.
+  void SetText(const std::string& text, Notify notify = Notify::No);
+  int MaxLength() const { return maxLength_; }  // 0: no limit
+  void SetMaxLength(int length);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly);
+
+  // The user typed: store the text (the native window has it already) and raise OnChange.
+  void UserChangedText(const std::string& text);
+
+  std::function<void(Edit&)> OnChange;
+
+ protected:
+  virtual void Change();
+
+ private:
+  int maxLength_ = 0;
+  bool readOnly_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,222 @@
+#include "platform/ui/form.h"
+
+#include "platform/ui/application.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/windowed_control.h"
+
+namespace ui {
+namespace {
+
+void PaintTree(const Control& control, Canvas& canvas) {
+  for (const auto& child : control.Children()) {
+    if (!child->Visible() || child->IsWindowed()) continue;
+    canvas.Save(child->Bounds());
+    child->Paint(canvas);
+    PaintTree(*child, canvas);
+    canvas.Restore();
+  }
+}
+
+// The position of p relative to `control`, given p in form coordinates.
+Point ToControl(const Control& control, Point p) {
+  const Rect r = control.FormBounds();
+  return {p.x - r.left, p.y - r.top};
+}
+
+void Realize(Control& control) {
+  if (auto* windowed = dynamic_cast<WindowedControl*>(&control)) windowed->Realize();
+  for (auto& child : control.Children()) Realize(*child);
+}
+
+}  // namespace
+
+Form::Form(std::string name) : Control(std::move(name)) { SetVisible(false); }
+
+Form::~Form() {
+  hot_ = captured_ = nullptr;
+  active_ = nullptr;
+  // The native window goes before the controls it shows.
+  native_.reset();
+}
+
+void Form::SetBorderStyle(BorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  if (native_) native_->SyncWindow();
+}
+
+void Form::SetWindowState(WindowState state) {
+  if (state == windowState_) return;
+  windowState_ = state;
+  if (native_) native_->SyncWindow();
+}
+
+void Form::BoundsChanged() {
+  if (native_) native_->SyncWindow();
+}
+
+void Form::TextChanged() {
+  if (native_) native_->SyncWindow();
+}
+
+void Form::ColorChanged() {
+  if (native_) native_->SyncWindow();
+}
+
+void Form::Realize() {
+  if (native_) return;
+  native_ = Application::Instance().GetBackend().CreateNativeForm(*this);
+  for (auto& child : Children()) ui::Realize(*child);
+}
+
+void Form::Show() {
+  Realize();
+  SetVisible(true);
+  if (native_) native_->Show();
+}
+
+void Form::Hide() {
+  SetVisible(false);
+  if (native_) native_->Hide();
+}
+
+int Form::ShowModal() {
+  modalResult_ = mrNone;
+  Show();
+  modal_ = true;
+  struct Reset {
+    Form& form;
+    ~Reset() {
+      form.modal_ = false;
+      form.Hide();
+    }
+  } reset{*this};
+  Application::Instance().GetBackend().RunModalLoop(*this);
+  return modalResult_;
+}
+
+void Form::Close() {
+  if (!CanClose()) return;
+  if (modal_) {
+    if (modalResult_ == mrNone) modalResult_ = mrCancel;
+  } else {
+    Hide();
+  }
+}
+
+bool Form::CanClose() {
+  bool canClose = true;
+  CloseQuery(canClose);
+  return canClose;
+}
+
+void Form::CloseQuery(bool& canClose) {
+  if (OnCloseQuery) OnCloseQuery(*this, canClose);
+}
+
+void Form::BringToFront() {
+  if (native_) native_->BringToFront();
+}
+
+void Form::InvalidateRect(const Rect& formRect) {
+  if (native_) native_->Invalidate(formRect);
+}
+
+void Form::PaintAll(Canvas& canvas) {
+  canvas.FillRect(ClientRect(), GetColor());
+  PaintTree(*this, canvas);
+}
+
+void Form::UpdateHot(Point p) {
+  Control* hit = ControlAt(p);
+  if (hit == this) hit = nullptr;
+  if (hit == hot_) return;
+  Control* old = hot_;
+  hot_ = hit;
+  if (old) old->MouseLeave();
+  if (hot_) hot_->MouseEnter();
+}
+
+void Form::HandleMouseMove(Point p) {
+  UpdateHot(p);
+  if (Control* target = captured_ ? captured_ : hot_) {
+    target->MouseMove({MouseButton::Left, ToControl(*target, p), false});
+  }
+}
+
+void Form::HandleMouseDown(MouseButton button, Point p, bool doubleClick) {
+  UpdateHot(p);
+  Control* target = hot_;
+  if (!target) return;
+  captured_ = target;
+  if (native_) native_->SetMouseCapture(true);
+  target->MouseDown({button, ToControl(*target, p), doubleClick});
+}
+
+void Form::HandleMouseUp(MouseButton button, Point p) {
+  Control* target = captured_ ? captured_ : hot_;
+  captured_ = nullptr;
+  if (native_) native_->SetMouseCapture(false);
+  if (target) target->MouseUp({button, ToControl(*target, p), false});
+  UpdateHot(p);
+}
+
+void Form::HandleMouseLeave() {
+  if (captured_) return;  // the capture keeps delivering moves
+  if (Control* old = hot_) {
+    hot_ = nullptr;
+    old->MouseLeave();
+  }
+}
+
+Cursor Form::CursorAt(Point p) {
+  const Cursor override = Application::Instance().OverrideCursor();
+  if (override != Cursor::Default) return override;
+  for (Control* c = ControlAt(p); c; c = c->Parent()) {
+    if (c->GetCursor() != Cursor::Default) return c->GetCursor();
+  }
+  return Cursor::Default;
+}
+
+namespace {
+bool OfferDialogChar(Control& control, char32_t ch) {
+  for (auto& child : control.Children()) {
+    if (!child->Visible()) continue;
+    if (child->DialogChar(ch)) return true;
+    if (OfferDialogChar(*child, ch)) return true;
+  }
+  return false;
+}
+}  // namespace
+
+bool Form::HandleDialogChar(char32_t ch) { return OfferDialogChar(*this, ch); }
+
+bool Form::HandleMessage(unsigned, uintptr_t, intptr_t, intptr_t&) { return false; }
+
+void Form::SetActiveControl(WindowedControl* control) {
+  if (control == active_) return;
+  if (control && native_ && control->Native()) {
+    control->Native()->Focus();  // the backend reports the move through FocusMovedTo
+    if (active_ == control) return;
+  }
+  FocusMovedTo(control);
+}
+
+void Form::FocusMovedTo(WindowedControl* control) {
+  if (control == active_) return;
+  WindowedControl* old = active_;
+  active_ = control;
+  if (old) old->DoExit();
+  if (active_ == control && control) control->DoEnter();
+}
+
+void Form::ForgetControl(Control& control) {
+  if (hot_ == &control) hot_ = nullptr;
+  if (captured_ == &control) {
+    captured_ = nullptr;
+    if (native_) native_->SetMouseCapture(false);
+  }
+  if (active_ == &control) active_ = nullptr;
+}
+
+}  // namespace ui

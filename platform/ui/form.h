@@ -1,0 +1,131 @@
+#pragma once
+// A top-level window. The form owns the graphic tree it paints, routes mouse and keyboard
+// input from its native window to the controls, and runs a modal loop through the backend.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "platform/ui/control.h"
+
+namespace ui {
+
+class Canvas;
+class WindowedControl;
+
+enum class WindowState { Normal, Minimized, Maximized };
+enum class BorderStyle { None, Sizeable, Dialog };
+
+// Modal results as the platform numbers them.
+inline constexpr int mrNone = 0;
+inline constexpr int mrOk = 1;
+inline constexpr int mrCancel = 2;
+inline constexpr int mrYes = 6;
+inline constexpr int mrNo = 7;
+
+// The backend's window behind a form.
+class NativeForm {
+ public:
+  virtual ~NativeForm() = default;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  // Window text, border style, bounds, window state and colour changed on the form.
+  virtual void SyncWindow() = 0;
+  virtual void Invalidate(const Rect& formRect) = 0;
+  // Paints pending invalid areas now.
+  virtual void Update() = 0;
+  virtual void BringToFront() = 0;
+  virtual void SetMouseCapture(bool capture) = 0;
+  // The native handle (an HWND on Windows), opaque to portable code.
+  virtual void* Handle() const = 0;
+};
+
+class Form : public Control {
+ public:
+  explicit Form(std::string name = {});
+  ~Form() override;
+
+  Form* GetForm() override { return this; }
+
+  // --- window ---
+  BorderStyle GetBorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(BorderStyle style);
+  WindowState GetWindowState() const { return windowState_; }
+  void SetWindowState(WindowState state);
+  // Centre on the desktop when first shown.
+  void SetCenterOnScreen(bool center) { centerOnScreen_ = center; }
+  bool CenterOnScreen() const { return centerOnScreen_; }
+  int BorderWidth() const { return borderWidth_; }
+  void SetBorderWidth(int width) { borderWidth_ = width; }
+
+  // --- showing ---
+  void Show();
+  void Hide();
+  // Shows the form modally and returns its modal result once the loop ends.
+  int ShowModal();
+  bool IsModal() const { return modal_; }
+  int ModalResult() const { return modalResult_; }
+  // A non-zero result ends the modal loop (after the close query agrees).
+  void SetModalResult(int result) { modalResult_ = result; }
+  // A close request: asks the close query; a modal form ends with mrCancel, a modeless one hides.
+  void Close();
+  // Runs the close query; true when the form may close.
+  bool CanClose();
+  std::function<void(Form&, bool& canClose)> OnCloseQuery;
+
+  bool IsRealized() const { return native_ != nullptr; }
+  NativeForm* Native() const { return native_.get(); }
+  void BringToFront();
+
+  // --- input from the backend, in form coordinates ---
+  void HandleMouseMove(Point p);
+  void HandleMouseDown(MouseButton button, Point p, bool doubleClick = false);
+  void HandleMouseUp(MouseButton button, Point p);
+  void HandleMouseLeave();
+  // An accelerator (Alt+key): offered to the visible, enabled controls in tree order.
+  bool HandleDialogChar(char32_t ch);
+  bool MouseCaptured() const { return captured_ != nullptr; }
+  Control* HotControl() const { return hot_; }
+  // The cursor to show at p.
+  Cursor CursorAt(Point p);
+
+  // A window message the backend could not map; returns true when handled.
+  virtual bool HandleMessage(unsigned message, uintptr_t wparam, intptr_t lparam,
+                             intptr_t& result);
+
+  // Paints the form's background and its graphic tree.
+  void PaintAll(Canvas& canvas);
+  void InvalidateRect(const Rect& formRect);
+
+  // --- focus among windowed controls ---
+  WindowedControl* ActiveControl() const { return active_; }
+  // Moves the focus: the old control gets its exit, the new one its enter.
+  void SetActiveControl(WindowedControl* control);
+  // Called by the backend when the native focus moved.
+  void FocusMovedTo(WindowedControl* control);
+
+  // A control is leaving the tree: forget every pointer to it.
+  void ForgetControl(Control& control);
+
+ protected:
+  virtual void CloseQuery(bool& canClose);
+  void BoundsChanged() override;
+  void TextChanged() override;
+  void ColorChanged() override;
+
+ private:
+  void Realize();
+  void UpdateHot(Point p);
+
+  std::unique_ptr<NativeForm> native_;
+  BorderStyle borderStyle_ = BorderStyle::Sizeable;
+  WindowState windowState_ = WindowState::Normal;
+  bool centerOnScreen_ = false;
+  int borderWidth_ = 0;
+  bool modal_ = false;
+  int modalResult_ = mrNone;
+  Control* hot_ = nullptr;
+  Control* captured_ = nullptr;
+  WindowedControl* active_ = nullptr;
+};
+
+}  // namespace ui

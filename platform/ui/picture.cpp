@@ -1,0 +1,133 @@
+#include "platform/ui/picture.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+
+#include <jpeglib.h>
+
+#include "platform/ui/errors.h"
+
+namespace ui {
+namespace {
+
+struct JpegErrorManager {
+  jpeg_error_mgr base;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+void JpegErrorExit(j_common_ptr info) {
+  auto* manager = reinterpret_cast<JpegErrorManager*>(info->err);
+  (*info->err->format_message)(info, manager->message);
+  std::longjmp(manager->jump, 1);
+}
+
+uint32_t ReadLe(const uint8_t* p, int bytes) {
+  uint32_t v = 0;
+  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
+  return v;
+}
+
+}  // namespace
+
+Picture::Picture(int width, int height)
+    : width_(width), height_(height), pixels_(size_t(width) * size_t(height) * 4, 0) {}
+
+uint32_t Picture::PixelAt(int x, int y) const {
+  const uint8_t* p = &pixels_[(size_t(y) * size_t(width_) + size_t(x)) * 4];
+  return (uint32_t(p[3]) << 24) | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
+}
+
+Picture Picture::FromJpeg(std::span<const uint8_t> bytes) {
+  jpeg_decompress_struct info{};
+  JpegErrorManager errors{};
+  info.err = jpeg_std_error(&errors.base);
+  errors.base.error_exit = JpegErrorExit;
+  // Locals touched after setjmp must not live in registers.
+  Picture* volatile result = new Picture();
+  if (setjmp(errors.jump)) {
+    jpeg_destroy_decompress(&info);
+    delete result;
+    throw Error(std::string("The picture cannot be read: ") + errors.message);
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
+  jpeg_read_header(&info, TRUE);
+  info.out_color_space = JCS_RGB;
+  jpeg_start_decompress(&info);
+  *result = Picture(int(info.output_width), int(info.output_height));
+  std::vector<uint8_t> row(size_t(info.output_width) * 3);
+  while (info.output_scanline < info.output_height) {
+    JSAMPROW rows[1] = {row.data()};
+    const int y = int(info.output_scanline);
+    jpeg_read_scanlines(&info, rows, 1);
+    uint8_t* out = result->pixels_.data() + size_t(y) * info.output_width * 4;
+    for (size_t x = 0; x < info.output_width; ++x) {
+      out[x * 4 + 0] = row[x * 3 + 2];
+      out[x * 4 + 1] = row[x * 3 + 1];
+      out[x * 4 + 2] = row[x * 3 + 0];
+      out[x * 4 + 3] = 255;
+    }
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  Picture picture = std::move(*result);
+  delete result;
+  return picture;
+}
+
+Picture Picture::FromBmp(std::span<const uint8_t> bytes) {
+  auto fail = [] { throw Error("The picture is not an uncompressed 24- or 32-bit BMP"); };
+  if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') fail();
+  const uint32_t dataOffset = ReadLe(&bytes[10], 4);
+  const int32_t width = int32_t(ReadLe(&bytes[18], 4));
+  int32_t height = int32_t(ReadLe(&bytes[22], 4));
+  const uint32_t bits = ReadLe(&bytes[28], 2);
+  const uint32_t compression = ReadLe(&bytes[30], 4);
+  if ((bits != 24 && bits != 32) || (compression != 0 && compression != 3)) fail();
+  const bool bottomUp = height > 0;
+  if (height < 0) height = -height;
+  if (width <= 0 || height <= 0 || width > 16384 || height > 16384) fail();
+  const size_t stride = (size_t(width) * bits / 8 + 3) & ~size_t(3);
+  if (dataOffset > bytes.size() || bytes.size() - dataOffset < stride * size_t(height)) fail();
+  Picture picture(width, height);
+  for (int y = 0; y < height; ++y) {
+    const uint8_t* in = &bytes[dataOffset + stride * size_t(bottomUp ? height - 1 - y : y)];
+    uint8_t* out = picture.pixels_.data() + size_t(y) * size_t(width) * 4;
+    for (int x = 0; x < width; ++x) {
+      const uint8_t* px = in + size_t(x) * bits / 8;
+      out[x * 4 + 0] = px[0];
+      out[x * 4 + 1] = px[1];
+      out[x * 4 + 2] = px[2];
+      out[x * 4 + 3] = bits == 32 ? px[3] : 255;
+    }
+  }
+  return picture;
+}
+
+Picture Picture::Crop(int x, int y, int w, int h) const {
+  Picture out(w, h);
+  for (int row = 0; row < h; ++row) {
+    if (y + row < 0 || y + row >= height_) continue;
+    for (int col = 0; col < w; ++col) {
+      if (x + col < 0 || x + col >= width_) continue;
+      std::memcpy(&out.pixels_[(size_t(row) * size_t(w) + size_t(col)) * 4],
+                  &pixels_[(size_t(y + row) * size_t(width_) + size_t(x + col)) * 4], 4);
+    }
+  }
+  return out;
+}
+
+Picture Picture::Greyed() const {
+  Picture out = *this;
+  for (size_t i = 0; i < out.pixels_.size(); i += 4) {
+    uint8_t* p = &out.pixels_[i];
+    const int luma = (p[0] * 29 + p[1] * 150 + p[2] * 77) >> 8;
+    const uint8_t light = uint8_t(128 + luma / 2);
+    p[0] = p[1] = p[2] = light;
+  }
+  return out;
+}
+
+}  // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+// A decoded picture: 32-bit pixels, top-down rows, bytes B, G, R, A (straight alpha).
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace ui {
+
+class Picture {
+ public:
+  Picture() = default;
+  Picture(int width, int height);
+
+  // Throws ui::Error with a clear message when the bytes are not a readable JPEG.
+  static Picture FromJpeg(std::span<const uint8_t> bytes);
+  // Uncompressed 24- or 32-bit BMP (BI_RGB); 24-bit pictures become opaque.
+  static Picture FromBmp(std::span<const uint8_t> bytes);
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool IsEmpty() const { return width_ == 0 || height_ == 0; }
+  const uint8_t* Pixels() const { return pixels_.data(); }
+  uint8_t* Pixels() { return pixels_.data(); }
+  // Pixel as 0xAARRGGBB.
+  uint32_t PixelAt(int x, int y) const;
+
+  // A copy of the rectangle (x, y, w, h); used to cut image-list strips.
+  Picture Crop(int x, int y, int w, int h) const;
+  // The greyed look of disabled pictures: luminance, lightened, alpha kept.
+  Picture Greyed() const;
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<uint8_t> pixels_;
+};
+
+}  // namespace ui
