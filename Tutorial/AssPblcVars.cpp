@@ -1,0 +1,10 @@
+#include "Tutorial/AssPblcVars.h"
+
+namespace tutorial {
+
+std::string& SoundFolder() {
+  static std::string folder;
+  return folder;
+}
+
+}  // namespace tutorial

@@ -1,0 +1,9 @@
+#include "Tutorial/Banks.h"
+
+namespace tutorial {
+
+TfmBanks::TfmBanks(TfmMain& owner) : TfmContentSheet(owner) {
+  AddTitle("Banks");
+}
+
+}  // namespace tutorial

@@ -1,0 +1,69 @@
+#pragma once
+// The base of every page: a frame the wizard window places in its content area, with an
+// action list whose handlers pages extend, a one-shot timer for the first narration, and
+// the hooks through which the window drives the page.
+#include <string>
+
+#include "platform/ui/action.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/timer.h"
+
+namespace data {
+class Table;
+}
+namespace ui {
+class DBEdit;
+class Label;
+}
+
+namespace tutorial {
+
+class TdmMainData;
+class TfmMain;
+
+class TfmContentSheet : public ui::Frame {
+ public:
+  explicit TfmContentSheet(TfmMain& owner);
+  ~TfmContentSheet() override;
+
+  // --- hooks, in the order the window calls them ---
+  virtual void RefreshMarks() {}
+  virtual void UpdateTasks() {}
+  virtual void PageEnter();
+  virtual void PageLeave();
+  virtual void SoundFinished(const std::string& fileName) { (void)fileName; }
+  virtual void FirstVisit();
+
+  // Leaving a data edit updates the page's tasks and check marks at once.
+  void ExitEdit(ui::Control& sender);
+
+  bool JustCreated() const { return FJustCreated; }
+  void SetJustCreated(bool value) { FJustCreated = value; }
+  // The title shown at the top of the page.
+  const std::string& Title() const { return title_; }
+
+  ui::ActionList ActionList2;
+  ui::Timer Timer1;
+
+ protected:
+  // Page handlers call these first, then look at the action's tag.
+  virtual void ActionList2Execute(ui::Action& action, bool& handled);
+  virtual void ActionList2Update(ui::Action& action, bool& handled);
+  virtual void Timer1Timer() {}
+
+  // The window this page lives in.
+  TfmMain& Owner() const { return owner_; }
+  TdmMainData& MainData() const;
+  // Adds the page's heading in the skin's style.
+  ui::Label& AddTitle(const std::string& title);
+  // Adds a captioned edit bound to a field; leaving it updates the tasks and marks.
+  ui::DBEdit& AddDataEdit(const std::string& name, const std::string& caption, data::Table& table,
+                          const std::string& field, int left, int top, int width);
+
+ private:
+  TfmMain& owner_;
+  bool FJustCreated = false;
+  std::string title_;
+};
+
+}  // namespace tutorial

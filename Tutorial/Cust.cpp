@@ -1,0 +1,9 @@
+#include "Tutorial/Cust.h"
+
+namespace tutorial {
+
+TfmCustomers::TfmCustomers(TfmMain& owner) : TfmContentSheet(owner) {
+  AddTitle("Customers");
+}
+
+}  // namespace tutorial

@@ -1,0 +1,9 @@
+#include "Tutorial/DefAcct.h"
+
+namespace tutorial {
+
+TfmDefAcct::TfmDefAcct(TfmMain& owner) : TfmContentSheet(owner) {
+  AddTitle("Default accounts by business section");
+}
+
+}  // namespace tutorial

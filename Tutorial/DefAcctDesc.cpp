@@ -1,0 +1,9 @@
+#include "Tutorial/DefAcctDesc.h"
+
+namespace tutorial {
+
+TfmDefAcctDesc::TfmDefAcctDesc(TfmMain& owner) : TfmContentSheet(owner) {
+  AddTitle("Default accounts");
+}
+
+}  // namespace tutorial

@@ -1,0 +1,9 @@
+#include "Tutorial/Emp.h"
+
+namespace tutorial {
+
+TfmEmployee::TfmEmployee(TfmMain& owner) : TfmContentSheet(owner) {
+  AddTitle("Employees");
+}
+
+}  // namespace tutorial

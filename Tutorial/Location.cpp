@@ -1,0 +1,9 @@
+#include "Tutorial/Location.h"
+
+namespace tutorial {
+
+TfmLocation::TfmLocation(TfmMain& owner) : TfmContentSheet(owner) {
+  AddTitle("Inventory locations");
+}
+
+}  // namespace tutorial

@@ -1,0 +1,386 @@
+#include "Tutorial/Main.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "Tutorial/AssMesages.h"
+#include "Tutorial/AssPblcVars.h"
+#include "Tutorial/ContSheet.h"
+#include "Tutorial/CompPath.h"
+#include "Tutorial/CompInfo.h"
+#include "Tutorial/Currency.h"
+#include "Tutorial/FiscYear.h"
+#include "Tutorial/MsgForm.h"
+#include "Tutorial/Skin.h"
+#include "platform/data/ensure_edit_mode.h"
+#include "platform/os/registry.h"
+#include "platform/os/resources.h"
+#include "platform/ui/application.h"
+#include "platform/ui/errors.h"
+#include "platform/ui/image.h"
+#include "platform/ui/label.h"
+
+namespace tutorial {
+namespace {
+
+thread_local TfmMain* t_activeWizard = nullptr;
+
+constexpr int kTagExit = 1, kTagNext = 2, kTagPrevious = 3, kTagFinish = 4, kTagHome = 5,
+              kTagMinimize = 6;
+
+std::shared_ptr<const ui::Picture> LoadBackground() {
+  return std::make_shared<ui::Picture>(ui::Picture::FromJpeg(os::LoadResource("main_background.jpg")));
+}
+
+bool HasText(const ui::Edit* edit) { return edit && !edit->Text().empty(); }
+
+// "LastPage" as the window reads it: missing or not a number gives 1; so does a number below 1,
+// which is no step a resume could go to.
+int ParseLastPage(const std::optional<std::string>& text) {
+  if (!text || text->empty()) return 1;
+  int value = 0;
+  size_t used = 0;
+  try {
+    value = std::stoi(*text, &used);
+  } catch (const std::exception&) {
+    return 1;
+  }
+  if (used != text->size()) return 1;
+  return std::max(value, 1);
+}
+
+}  // namespace
+
+TfmMain* ActiveWizard() { return t_activeWizard; }
+
+TfmMain::TfmMain(std::string hostExecutable) : ui::Form("fmMain") {
+  ui::Application& app = ui::Application::Instance();
+  // ApplicationEvents1: every error that reaches the message loop while the window exists.
+  previousExceptionHandler_ = app.OnException;
+  app.OnException = [this](const std::exception& e) { ApplicationEvents1Exception(e); };
+  try {
+    SetBorderStyle(ui::BorderStyle::None);
+    SetWindowState(ui::WindowState::Maximized);
+    SetBounds(0, 0, 820, 621);
+    SetColor(ui::clWhite);
+    SetShowHint(true);
+    SetFont({"MS Sans Serif", 11});
+
+    // FormCreate
+    MainData_ = std::make_unique<TdmMainData>(
+        std::move(hostExecutable), [&app](const std::exception& e) { app.HandleException(std::make_exception_ptr(e)); });
+    CreateComponents();
+    const ui::Size desktop = app.DesktopSize();
+    if (desktop.width > Image1->Width() || desktop.height > Image1->Height())
+      OffsetControls((desktop.width - Image1->Width()) / 2, (desktop.height - Image1->Height()) / 2);
+    for (auto& slot : FPages) slot.NeedsFirstVisit = true;
+    GetPage(1).SetVisible(true);
+    ReadSettings();
+    UpdateNextCaption();
+  } catch (...) {
+    app.OnException = previousExceptionHandler_;
+    throw;
+  }
+}
+
+TfmMain::~TfmMain() {
+  ui::Application& app = ui::Application::Instance();
+  // FormDestroy: nothing here may throw; what fails is shown and the rest goes on.
+  app.Guard([&] { FreeAllPages(); });
+  MainData_.reset();  // writes the four tables, reporting its own failures
+  app.Guard([&] { WriteLastPage(); });
+  app.OnException = previousExceptionHandler_;
+}
+
+void TfmMain::CreateComponents() {
+  Image1 = &Add<ui::Image>("Image1");
+  Image1->SetBounds(-2, 0, 800, 600);
+  try {
+    Image1->SetPicture(LoadBackground());
+  } catch (...) {
+    // Without its picture the window still works; say why it looks plain.
+    ui::Application::Instance().HandleException(std::current_exception());
+  }
+  Label1 = &Add<ui::Label>("Label1");
+  Label1->SetBounds(2, 116, 676, 412);
+  Label1->SetVisible(false);
+
+  ActionList1.OnExecute = [this](ui::Action& a, bool& handled) { ActionList1Execute(a, handled); };
+  ActionList1.OnUpdate = [this](ui::Action& a, bool& handled) { ActionList1Update(a, handled); };
+  acExit = &ActionList1.Add("acExit", kTagExit, "&Exit");
+  acNext = &ActionList1.Add("acNext", kTagNext, "&Next", "Next");
+  acPrevious = &ActionList1.Add("acPrevious", kTagPrevious, "&Previous", "Previous");
+  acFinish = &ActionList1.Add("acFinish", kTagFinish, "acFinish", "Finish");
+  acHome = &ActionList1.Add("acHome", kTagHome, "&Home", "Home Page");
+  acMinimize = &ActionList1.Add("acMinimize", kTagMinimize, "acMinimize", "Minimize");
+
+  using components::blGlyphRight;
+  zsbPrevious = &AddNavButton("zsbPrevious", *acPrevious, 597, 552, 32, 29, 4);
+  zsbPrevious->SetButtonLayout(blGlyphRight);
+  zsbExit = &AddNavButton("zsbExit", *acExit, 14, 553, 33, 28, 1);
+  zsbExit->SetColor(skin::kAccent);
+  zsbExit->SetBorderColor(skin::kAccent);
+  zsbExit->SetHotBorderColor(skin::kAccent);
+  zsbMinimize = &AddNavButton("zsbMinimize", *acMinimize, 59, 565, 30, 12, 2);
+  zsbMinimize->SetButtonLayout(blGlyphRight);
+  zsbNext = &AddNavButton("zsbNext", *acNext, 633, 552, 31, 29, 5);
+  zsbHome = &AddNavButton("zsbHome", *acHome, 519, 552, 34, 29, 3);
+  zsbHome->SetButtonLayout(blGlyphRight);
+}
+
+components::TZndrSpeedButton& TfmMain::AddNavButton(const char* name, ui::Action& action, int left,
+                                                     int top, int width, int height,
+                                                     int imageIndex) {
+  auto& button = Add<components::TZndrSpeedButton>(name);
+  button.SetBounds(left, top, width, height);
+  button.SetCursor(ui::Cursor::Hand);
+  button.SetImageList(&MainData_->NormImageList);
+  button.SetHotImages(&MainData_->HotImageList);
+  button.SetHotColor(skin::kAccent);
+  button.SetHotFontColor(ui::clBlue);
+  button.SetFontColor(ui::clWindowText);
+  button.SetBorderStyle(components::zsbbNone);
+  button.SetBorderColor(ui::clGreen);
+  button.SetHotBorderColor(ui::clRed);
+  button.SetTransparent(true);
+  button.SetFont({"Britannic Bold", 19, true, false, false, ui::clYellow});
+  button.SetAction(&action);
+  button.SetImageIndex(imageIndex);
+  return button;
+}
+
+void TfmMain::OffsetControls(int dx, int dy) {
+  for (const auto& control : Children()) {
+    const ui::Rect& r = control->Bounds();
+    control->SetBounds(r.left + dx, r.top + dy, r.Width(), r.Height());
+  }
+}
+
+void TfmMain::ReadSettings() {
+  auto key = os::Reg().OpenCurrentUser(std::string(kRegistryKey) + "\\" + kTutorialSubKey, true);
+  LastPage = ParseLastPage(key->ReadString("LastPage"));
+  if (auto sound = key->ReadString("SoundPath")) SoundFolder() = *sound;
+  SoundFolder() += "\\";
+}
+
+void TfmMain::WriteLastPage() {
+  auto key = os::Reg().OpenCurrentUser(std::string(kRegistryKey) + "\\" + kTutorialSubKey, true);
+  key->WriteString("LastPage", std::to_string(LastPage));
+}
+
+TfmContentSheet* TfmMain::PageOf(int step) const {
+  if (step < 1 || step > kStepCount) return nullptr;
+  return FPages[size_t(step)].Page;
+}
+
+TfmContentSheet& TfmMain::GetPage(int step) {
+  ui::Assert(step >= 1 && step <= kStepCount, "Tutorial\\Main", 300);
+  PageSlot& slot = FPages[size_t(step)];
+  if (slot.Page) return *slot.Page;
+  std::unique_ptr<TfmContentSheet> page = StepPages()[size_t(step - 1)](*this);
+  if (slot.NeedsFirstVisit) {
+    page->FirstVisit();
+    slot.NeedsFirstVisit = false;
+  }
+  slot.Page = page.get();
+  Insert(std::move(page));
+  slot.Page->SetBounds(Label1->Bounds());
+  slot.Page->SetJustCreated(true);
+  FCurrentStep = step;
+  UpdateWindowTitle();
+  return *slot.Page;
+}
+
+void TfmMain::FreePage(int step) {
+  PageSlot& slot = FPages[size_t(step)];
+  if (!slot.Page) return;
+  TfmContentSheet* page = std::exchange(slot.Page, nullptr);
+  Remove(*page);  // the returned owner frees it here
+}
+
+void TfmMain::FreeAllPages() {
+  for (int step = 1; step <= kStepCount; ++step) FreePage(step);
+}
+
+void TfmMain::GoToStep(int target) {
+  if (target > kStepCount) {
+    Close();
+    return;
+  }
+  ui::Assert(target >= 1, "Tutorial\\Main", 330);
+  if (FCurrentStep == 5) {
+    acFinish->Execute();
+  } else if (FCurrentStep == 1 && target > 5 && !MainData().Company.IsEmpty()) {
+    EnsureLastCompanyOpen(MainData().Company.FieldByName("Path").AsString());
+  }
+  GetPage(FCurrentStep).SetVisible(false);
+  if (FCurrentStep >= 1) {
+    PageOf(FCurrentStep)->PageLeave();
+    FreePage(FCurrentStep);
+  }
+  FCurrentStep = target;
+  TfmContentSheet& page = GetPage(target);
+  page.PageEnter();
+  page.SetVisible(true);
+  UpdateNextCaption();
+  LastPage = std::max(LastPage, FCurrentStep);
+}
+
+void TfmMain::EnsureLastCompanyOpen(const std::string&) {
+  // The host exchange (its current database, the question, OpenCompany) comes with the
+  // company creation request; until then resuming goes ahead.
+}
+
+host::IXMainForm* TfmMain::GetMainForm() const {
+  host::IXMainForm* form = FAppData.Get().MainForm;
+  ui::Assert(form != nullptr, "Tutorial\\Main", 731);
+  return form;
+}
+
+bool TfmMain::TaskSatisfied(int task) { return tutorial::TaskSatisfied(MainData(), task); }
+
+void TfmMain::RecomputeCreationTasks() {
+  data::Table& company = MainData().Company;
+  auto text = [&](const char* field) { return !company.FieldByName(field).AsString().empty(); };
+  SetTaskAccomplished(MainData(), 1, text("Path"));
+  SetTaskAccomplished(MainData(), 2, text("Name1"));
+  SetTaskAccomplished(MainData(), 3, text("City") || text("State") || text("Phone1") || text("Phone2"));
+  SetTaskAccomplished(MainData(), 4, company.FieldByName("FiscYear").AsInteger() > 0);
+  SetTaskAccomplished(MainData(), 5, company.FieldByName("nbPeriods").AsInteger() > 0);
+}
+
+void TfmMain::UpdateNextCaption() {
+  acNext->SetCaption(FCurrentStep == 5 || FCurrentStep == kStepCount ? SFinishCaption : SNextCaption);
+  acNext->Update();
+}
+
+void TfmMain::UpdateWindowTitle() {
+  char title[64];
+  std::snprintf(title, sizeof title, SWindowTitle, FCurrentStep, kStepCount);
+  SetCaption(title);
+}
+
+void TfmMain::ActionList1Execute(ui::Action& action, bool& handled) {
+  handled = true;
+  switch (action.Tag()) {
+    case kTagExit:
+      SetModalResult(ui::mrOk);
+      break;
+    case kTagNext:
+      if (FCurrentStep == 1)
+        GoToStep(LastPage > 5 ? 7 : 2);
+      else
+        GoToStep(FCurrentStep + 1);
+      break;
+    case kTagPrevious:
+      GetPage(FCurrentStep).SetVisible(false);
+      GoToStep(FCurrentStep == 7 ? 1 : FCurrentStep - 1);
+      break;
+    case kTagFinish: {
+      data::Table& company = MainData().Company;
+      data::EnsureEditMode(company);
+      company.FieldByName("Created").SetAsBoolean(true);
+      company.Post();
+      break;
+    }
+    case kTagHome:
+      GoToStep(1);
+      FreeAllPages();
+      break;
+    case kTagMinimize:
+      SetWindowState(ui::WindowState::Minimized);
+      break;
+    default:
+      handled = false;
+  }
+}
+
+bool TfmMain::NextEnabled() {
+  TfmContentSheet* page = PageOf(FCurrentStep);
+  switch (FCurrentStep) {
+    case 1: return true;
+    case 2: return HasText(static_cast<TfmCompPath*>(page)->EditCompPath);
+    case 3: return HasText(static_cast<TfmCompInfo*>(page)->EditName1);
+    case 4: {
+      auto* fiscal = static_cast<TfmFiscaleYear*>(page);
+      return HasText(fiscal->EditFiscYear) && HasText(fiscal->EditPeriods);
+    }
+    case 5: return false;
+    case 6: return true;
+    case 7: {
+      auto* currency = static_cast<TfmMainCurrency*>(page);
+      return HasText(currency->EditCode1) && HasText(currency->EditCode2);
+    }
+    case 8: return TaskSatisfied(10);
+    case 9: return true;
+    case 10: return TaskSatisfied(11);
+    case 11: return TaskSatisfied(11);
+    case 12: return TaskSatisfied(12);
+    case 13: return TaskSatisfied(13);
+    case 14: return TaskSatisfied(14);
+    case 15: return TaskSatisfied(15);
+    case 16: return TaskSatisfied(16);
+    case 17: return true;
+    case 18: return TaskSatisfied(18);
+    case 19: return TaskSatisfied(19);
+    case 20: return TaskSatisfied(20);
+    case 21: return true;
+    default: return FCurrentStep < kStepCount;
+  }
+}
+
+void TfmMain::ActionList1Update(ui::Action& action, bool& handled) {
+  GetPage(FCurrentStep);  // the current step always has a page; this rebuilds a freed one
+  handled = true;
+  switch (action.Tag()) {
+    case kTagExit: action.SetEnabled(true); break;
+    case kTagNext: action.SetEnabled(NextEnabled()); break;
+    case kTagPrevious: action.SetEnabled(FCurrentStep >= 2 && FCurrentStep != 6); break;
+    case kTagHome: action.SetEnabled(FCurrentStep != 1); break;
+    default: handled = false;
+  }
+}
+
+void TfmMain::CloseQuery(bool& canClose) {
+  canClose = true;
+  data::Table& company = MainData().Company;
+  const data::TableState state = company.State();
+  if (state != data::TableState::Edit && state != data::TableState::Insert) return;
+  switch (ShowMsgForm(SSaveDataBeforeExit, kMsgYesNoCancel)) {
+    case ui::mrCancel:
+      canClose = false;
+      break;
+    case ui::mrYes:
+      company.Post();
+      RecomputeCreationTasks();
+      break;
+    case ui::mrNo:
+      company.Cancel();
+      break;
+  }
+}
+
+void TfmMain::ApplicationEvents1Exception(const std::exception& e) {
+  try {
+    ui::Application::Instance().ShowException(e);
+  } catch (...) {
+  }
+  BringToFront();
+}
+
+bool RunTutorial(const host::TZndrAppData& appData, const std::string& hostExecutable) {
+  auto window = std::make_unique<TfmMain>(hostExecutable);
+  t_activeWizard = window.get();
+  struct EndOfRun {
+    std::unique_ptr<TfmMain>& window;
+    ~EndOfRun() {
+      window.reset();
+      t_activeWizard = nullptr;
+    }
+  } end{window};
+  window->SetAppData(appData);
+  return window->ShowModal() == ui::mrOk;
+}
+
+}  // namespace tutorial

@@ -1,0 +1,9 @@
+#include "Tutorial/Vendors.h"
+
+namespace tutorial {
+
+TfmVendors::TfmVendors(TfmMain& owner) : TfmContentSheet(owner) {
+  AddTitle("Vendors");
+}
+
+}  // namespace tutorial
