@@ -1,0 +1,94 @@
+# mingw-w64 build: the win32 backend, Tutor.dll, DemoHost.exe and the Windows-side tests.
+include(${CMAKE_CURRENT_LIST_DIR}/TutorTargets.cmake)
+
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(TUTOR_WIN64 ON)
+else()
+  set(TUTOR_WIN64 OFF)
+endif()
+
+# Everything that runs sits in one folder, so DemoHost.exe and win_tests.exe find Tutor.dll.
+set(TUTOR_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
+
+# --- GoogleTest from Debian's sources, built with this compiler ---
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+# GCC 12 with the win32 thread model has no std::mutex; gtest's customisation header in
+# cmake/gtest-mingw replaces the one class of gtest that needs it.
+foreach(gtest_target gtest gtest_main gmock gmock_main)
+  target_include_directories(${gtest_target} BEFORE PUBLIC ${CMAKE_CURRENT_LIST_DIR}/gtest-mingw)
+endforeach()
+
+# Static runtime (no libgcc/libstdc++/libwinpthread DLL beside the binaries), ASLR and DEP.
+function(tutor_windows_binary target)
+  target_compile_options(${target} PRIVATE ${TUTOR_WARNINGS})
+  target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++
+    -Wl,--dynamicbase -Wl,--nxcompat $<$<BOOL:${TUTOR_WIN64}>:-Wl,--high-entropy-va>)
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${TUTOR_BIN_DIR}
+    ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
+endfunction()
+
+# Resource scripts name pictures relative to resources/; windres searches its -I folders.
+file(GLOB TUTOR_RESOURCE_FILES CONFIGURE_DEPENDS resources/*)
+list(FILTER TUTOR_RESOURCE_FILES EXCLUDE REGEX "\\.rc$")
+function(tutor_resource_scripts scripts)
+  foreach(rc ${scripts})
+    set_property(SOURCE ${rc} APPEND PROPERTY INCLUDE_DIRECTORIES
+      ${CMAKE_CURRENT_SOURCE_DIR}/resources ${CMAKE_CURRENT_SOURCE_DIR})
+    # windres does not report the pictures it reads: rebuild when any of them changes.
+    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${TUTOR_RESOURCE_FILES})
+  endforeach()
+endfunction()
+
+set(TUTOR_SYSTEM_LIBS user32 gdi32 winmm advapi32 ole32 oleaut32 comctl32 comdlg32
+    msimg32 shell32 shlwapi uuid)
+
+file(GLOB TUTOR_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)
+tutor_add_library(tutor_win32 SOURCES ${TUTOR_WIN32_SOURCES} LINK tutor_core ${TUTOR_SYSTEM_LIBS})
+
+# --- Tutor.dll: the one export LaunchTutorial, undecorated ---
+file(GLOB TUTOR_DLL_SOURCES CONFIGURE_DEPENDS dll/*.cpp dll/*.rc)
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/resources/Tutor.rc)
+  list(APPEND TUTOR_DLL_SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/resources/Tutor.rc)
+endif()
+if(TUTOR_DLL_SOURCES)
+  tutor_resource_scripts("${TUTOR_DLL_SOURCES}")
+  add_library(Tutor SHARED ${TUTOR_DLL_SOURCES})
+  target_link_libraries(Tutor PRIVATE tutor_win32)
+  set_target_properties(Tutor PROPERTIES PREFIX "" OUTPUT_NAME Tutor IMPORT_PREFIX "")
+  tutor_windows_binary(Tutor)
+  if(NOT TUTOR_WIN64)
+    # __stdcall decorates the name as LaunchTutorial@4; the host looks it up undecorated.
+    target_link_options(Tutor PRIVATE -Wl,--kill-at)
+  endif()
+endif()
+
+# --- DemoHost.exe: plays the accounting host; prints its result, so a console subsystem ---
+file(GLOB TUTOR_DEMOHOST_SOURCES CONFIGURE_DEPENDS demohost/*.cpp demohost/*.rc)
+if(TUTOR_DEMOHOST_SOURCES)
+  tutor_resource_scripts("${TUTOR_DEMOHOST_SOURCES}")
+  add_executable(DemoHost ${TUTOR_DEMOHOST_SOURCES})
+  target_link_libraries(DemoHost PRIVATE tutor_win32)
+  target_link_options(DemoHost PRIVATE -mconsole)
+  tutor_windows_binary(DemoHost)
+  if(TARGET Tutor)
+    add_dependencies(DemoHost Tutor)
+  endif()
+endif()
+
+# --- win_tests.exe: the win32 backend and the shared toolkit tests, run under Wine ---
+file(GLOB TUTOR_WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp tests/toolkit/*.cpp)
+if(TUTOR_WIN_TEST_SOURCES)
+  add_executable(win_tests ${TUTOR_WIN_TEST_SOURCES})
+  # gtest_main is a static archive: it only supplies main() when tests/win has none.
+  target_link_libraries(win_tests PRIVATE tutor_win32 gmock gtest_main)
+  target_link_options(win_tests PRIVATE -mconsole)
+  tutor_windows_binary(win_tests)
+  if(TARGET Tutor)
+    add_dependencies(win_tests Tutor)
+  endif()
+endif()

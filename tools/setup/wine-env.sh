@@ -1,0 +1,24 @@
+# Sourced by every script that runs Wine: the project's own prefix and HOME, no debug noise,
+# no Mono/Gecko install prompts, no desktop menu entries. Only the 64-bit loader exists here.
+_tutor_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+export TUTOR_ROOT=$_tutor_root
+export WINEPREFIX=$_tutor_root/build/wine/prefix
+export WINEARCH=win64
+export HOME=$_tutor_root/build/wine/home
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+if command -v wine >/dev/null 2>&1; then
+  WINE=$(command -v wine)
+else
+  WINE=/usr/lib/wine/wine64
+fi
+if command -v wineserver >/dev/null 2>&1; then
+  WINESERVER=$(command -v wineserver)
+else
+  WINESERVER=/usr/lib/wine/wineserver
+fi
+export WINE WINESERVER
+wine() { "$WINE" "$@"; }
+wineserver() { "$WINESERVER" "$@"; }
+export -f wine wineserver
+unset _tutor_root
