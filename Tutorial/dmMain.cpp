@@ -1,0 +1,193 @@
+#include "Tutorial/dmMain.h"
+
+#include <initializer_list>
+
+#include "platform/os/file_system.h"
+#include "platform/os/registry.h"
+
+namespace tutorial {
+namespace {
+
+using data::FieldDef;
+using data::Table;
+
+constexpr const char* kRegistryKey = "Software\\Tavrilenk\\Zendri Accounting 2000";
+
+#ifdef _WIN32
+constexpr char kPathSeparator = '\\';
+#else
+constexpr char kPathSeparator = '/';
+#endif
+
+std::string WithSeparator(std::string folder) {
+  if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += kPathSeparator;
+  return folder;
+}
+
+// The "Main" sub-key's default value when it holds a folder, else the host executable's folder.
+// The main key is created when missing; "Main" is only read.
+std::string FindDataFolder(const std::string& hostExecutable) {
+  if (auto key = os::Reg().OpenCurrentUser(kRegistryKey, /*create=*/true)) {
+    if (auto main = key->OpenSubKey("Main", /*create=*/false)) {
+      // An empty value names no folder; taken literally it would put the files at the root.
+      if (auto folder = main->ReadString(""); folder && !folder->empty()) return *folder;
+    }
+  }
+  return os::FileSystem::FolderOf(hostExecutable);
+}
+
+}  // namespace
+
+data::FieldDefs TasksFields() {
+  return {FieldDef::Integer("Step"), FieldDef::Boolean("Accomplished"),
+          FieldDef::Boolean("Required")};
+}
+
+data::FieldDefs CompanyFields() {
+  return {FieldDef::String("Name1", 45),  FieldDef::String("Name2", 45),
+          FieldDef::String("City", 15),   FieldDef::String("State", 15),
+          FieldDef::String("Phone1", 10), FieldDef::String("Phone2", 10),
+          FieldDef::Integer("FiscYear"),  FieldDef::Integer("nbPeriods"),
+          FieldDef::Memo("Path"),         FieldDef::Boolean("Created")};
+}
+
+data::FieldDefs CurrencyFields() {
+  return {FieldDef::String("FirstBaseCode", 5), FieldDef::String("FirstBaseDesc", 20),
+          FieldDef::String("SecondBaseCode", 5), FieldDef::String("SecondBaseDesc", 20)};
+}
+
+data::FieldDefs DefAcctFields() {
+  return {FieldDef::Boolean("Sales"),   FieldDef::Boolean("Receipts"), FieldDef::Boolean("Purchases"),
+          FieldDef::Boolean("Disburse"), FieldDef::Boolean("Payroll"), FieldDef::Boolean("NotesP"),
+          FieldDef::Boolean("NotesR")};
+}
+
+TdmMainData::TdmMainData(std::string hostExecutable, ErrorSink showError)
+    : Tasks("Tasks", TasksFields(), "Step"),
+      Company("Company", CompanyFields()),
+      Currency("Currency", CurrencyFields()),
+      DefAcct("DefAcct", DefAcctFields()),
+      showError_(std::move(showError)) {
+  Company.OnNewRecord = [this](Table& table) { CompanyNewRecord(table); };
+  Company.BeforePost = [this](Table& table) { CompanyBeforePost(table); };
+  data::Field& path = Company.FieldByName("Path");
+  path.OnGetText = [this](const data::Field& field) { return CompanyPathGetText(field); };
+  path.OnSetText = [this](data::Field& field, const std::string& text) {
+    CompanyPathSetText(field, text);
+  };
+  try {
+    DataModuleCreate(hostExecutable);
+  } catch (...) {
+    Report(std::current_exception());
+  }
+}
+
+TdmMainData::~TdmMainData() { DataModuleDestroy(); }
+
+void TdmMainData::DataModuleCreate(const std::string& hostExecutable) {
+  dataFolder_ = WithSeparator(FindDataFolder(hostExecutable));
+  Tasks.SetFileName(dataFolder_ + "TutorTasks.cds");
+  Company.SetFileName(dataFolder_ + "TutorComp.cds");
+  Currency.SetFileName(dataFolder_ + "TutorCurrency.cds");
+  DefAcct.SetFileName(dataFolder_ + "TutorDefAcct.cds");
+  // A missing, damaged or outdated file never stops the assistant: the table starts empty
+  // and the file is replaced at the end of the run.
+  for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) {
+    try {
+      table->Open();
+    } catch (const std::exception&) {
+      table->CreateEmpty();
+    }
+  }
+  InitTasks();
+}
+
+// Every table is saved even when an earlier one cannot be written, so that one bad file does
+// not lose the others' content; the first error is the one shown.
+void TdmMainData::DataModuleDestroy() {
+  std::exception_ptr firstError;
+  for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) {
+    // A table that never opened holds nothing; its file keeps the last run's content.
+    if (!table->Active()) continue;
+    try {
+      table->Post();
+      table->SaveToFile();
+    } catch (...) {
+      if (!firstError) firstError = std::current_exception();
+    }
+  }
+  for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) table->Close();
+  if (firstError) Report(firstError);
+}
+
+void TdmMainData::InitTasks() {
+  data::Field& step = Tasks.FieldByName("Step");
+  data::Field& accomplished = Tasks.FieldByName("Accomplished");
+  data::Field& required = Tasks.FieldByName("Required");
+  for (int task = 1; task <= kTaskCount; ++task) {
+    if (Tasks.Locate("Step", task)) continue;
+    Tasks.Append();
+    step.SetAsInteger(task);
+    required.SetAsBoolean(TaskRequired[task - 1]);
+    accomplished.SetAsBoolean(false);
+    Tasks.Post();
+  }
+}
+
+void TdmMainData::ResetAllTables() {
+  std::exception_ptr firstError;
+  for (Table* table : {&Company, &Tasks, &Currency, &DefAcct, &Tasks}) {
+    try {
+      if (table->Active()) table->SaveToFile();
+    } catch (...) {
+      if (!firstError) firstError = std::current_exception();
+    }
+    table->Close();
+    table->CreateEmpty();
+  }
+  InitTasks();
+  if (firstError) Report(firstError);
+}
+
+void TdmMainData::CompanyNewRecord(Table& table) {
+  table.FieldByName("Created").SetAsBoolean(false);
+}
+
+std::string TdmMainData::CompanyPathGetText(const data::Field& field) const {
+  return field.AsString();
+}
+
+void TdmMainData::CompanyPathSetText(data::Field& field, const std::string& text) {
+  field.SetAsString(text);
+}
+
+void TdmMainData::CompanyBeforePost(Table&) {}
+
+void TdmMainData::Report(std::exception_ptr error) const {
+  if (!showError_) return;
+  try {
+    std::rethrow_exception(error);
+  } catch (const std::exception& e) {
+    try {
+      showError_(e);
+    } catch (...) {
+      // The error display itself failed; there is nowhere left to report to.
+    }
+  } catch (...) {
+  }
+}
+
+void SetTaskAccomplished(TdmMainData& data, int task, bool value) {
+  if (!data.Tasks.Locate("Step", task)) return;
+  data.Tasks.Edit();
+  data.Tasks.FieldByName("Accomplished").SetAsBoolean(value);
+  data.Tasks.Post();
+}
+
+bool TaskSatisfied(TdmMainData& data, int task) {
+  if (!data.Tasks.Locate("Step", task)) return false;
+  return !data.Tasks.FieldByName("Required").AsBoolean() ||
+         data.Tasks.FieldByName("Accomplished").AsBoolean();
+}
+
+}  // namespace tutorial

@@ -1,0 +1,85 @@
+#pragma once
+// The assistant's state store: four local tables that remember, from one run to the next,
+// what the user entered for the new company and which tasks are done. The main window creates
+// it, owns it and destroys it; each table is loaded from its own file at creation and written
+// back at destruction.
+#include <array>
+#include <exception>
+#include <functional>
+#include <string>
+
+#include "platform/data/table.h"
+
+namespace tutorial {
+
+inline constexpr int kTaskCount = 21;
+
+// The Required flag a Tasks row starts with, by task number 1 to 21.
+inline constexpr std::array<bool, kTaskCount> TaskRequired = {
+    true,  true,  false, true,  true,  true,  true,  true,  false, false, false,
+    false, false, false, false, false, false, false, false, false, false};
+
+// The field lists of the four tables, as their files store them.
+data::FieldDefs TasksFields();
+data::FieldDefs CompanyFields();
+data::FieldDefs CurrencyFields();
+data::FieldDefs DefAcctFields();
+
+class TdmMainData {
+ public:
+  // Shows an error to the user; the main window passes its application's error display.
+  using ErrorSink = std::function<void(const std::exception&)>;
+
+  // Finds the tutorial data folder and opens the four tables (DataModuleCreate). Nothing
+  // escapes: an error beyond a missing or unreadable table file is shown through `showError`.
+  TdmMainData(std::string hostExecutable, ErrorSink showError);
+  // Saves and closes the four tables (DataModuleDestroy); a write error is shown, not thrown.
+  ~TdmMainData();
+  TdmMainData(const TdmMainData&) = delete;
+  TdmMainData& operator=(const TdmMainData&) = delete;
+
+  data::Table Tasks;     // TutorTasks.cds: one row per task 1 to 21, ordered by Step
+  data::Table Company;   // TutorComp.cds: at most one record, the company being created
+  data::Table Currency;  // TutorCurrency.cds: at most one record
+  data::Table DefAcct;   // TutorDefAcct.cds: at most one record
+
+  // What the pages attach their data-aware controls' links to.
+  data::Table* const TasksDS = &Tasks;
+  data::Table* const companyDS = &Company;
+  data::Table* const CurrencyDS = &Currency;
+  data::Table* const DefAcctDS = &DefAcct;
+
+  // ---- Image lists shared by the pages: TutorialImg, NormImageList, HotImageList. ----
+  // ---- Added with the pictures; this store does not create them.                ----
+
+  // The folder of the four files, with its trailing separator.
+  const std::string& DataFolder() const { return dataFolder_; }
+
+  // Adds a Tasks row for each task number that has none; existing rows keep their flags.
+  void InitTasks();
+  // Empties the four tables (each writes its posted content to its file first) and
+  // re-creates the task rows. A file that cannot be written is reported, the reset goes on.
+  void ResetAllTables();
+
+  // Handlers of Company.
+  void CompanyNewRecord(data::Table& table);
+  std::string CompanyPathGetText(const data::Field& field) const;
+  void CompanyPathSetText(data::Field& field, const std::string& text);
+  void CompanyBeforePost(data::Table& table);
+
+ private:
+  void DataModuleCreate(const std::string& hostExecutable);
+  void DataModuleDestroy();
+  void Report(std::exception_ptr error) const;
+
+  ErrorSink showError_;
+  std::string dataFolder_;
+};
+
+// Records whether a task is done: finds its Tasks row (moving to it), edits and posts it.
+// A task number without a row changes nothing.
+void SetTaskAccomplished(TdmMainData& data, int task, bool value);
+// True when the task's row is not required or is accomplished; false when there is no row.
+bool TaskSatisfied(TdmMainData& data, int task);
+
+}  // namespace tutorial
