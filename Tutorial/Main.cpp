@@ -178,7 +178,7 @@ TfmContentSheet& TfmMain::GetPage(int step) {
   ui::Assert(step >= 1 && step <= kStepCount, "Tutorial\\Main", 300);
   PageSlot& slot = FPages[size_t(step)];
   if (slot.Page) return *slot.Page;
-  std::unique_ptr<TfmContentSheet> page = StepPages()[size_t(step - 1)](*this);
+  std::unique_ptr<TfmContentSheet> page = factories_[size_t(step - 1)](*this);
   if (slot.NeedsFirstVisit) {
     page->FirstVisit();
     slot.NeedsFirstVisit = false;
@@ -300,17 +300,23 @@ bool TfmMain::NextEnabled() {
   TfmContentSheet* page = PageOf(FCurrentStep);
   switch (FCurrentStep) {
     case 1: return true;
-    case 2: return HasText(static_cast<TfmCompPath*>(page)->EditCompPath);
-    case 3: return HasText(static_cast<TfmCompInfo*>(page)->EditName1);
+    case 2: {
+      auto* path = dynamic_cast<TfmCompPath*>(page);
+      return path && HasText(path->EditCompPath);
+    }
+    case 3: {
+      auto* info = dynamic_cast<TfmCompInfo*>(page);
+      return info && HasText(info->EditName1);
+    }
     case 4: {
-      auto* fiscal = static_cast<TfmFiscaleYear*>(page);
-      return HasText(fiscal->EditFiscYear) && HasText(fiscal->EditPeriods);
+      auto* fiscal = dynamic_cast<TfmFiscaleYear*>(page);
+      return fiscal && HasText(fiscal->EditFiscYear) && HasText(fiscal->EditPeriods);
     }
     case 5: return false;
     case 6: return true;
     case 7: {
-      auto* currency = static_cast<TfmMainCurrency*>(page);
-      return HasText(currency->EditCode1) && HasText(currency->EditCode2);
+      auto* currency = dynamic_cast<TfmMainCurrency*>(page);
+      return currency && HasText(currency->EditCode1) && HasText(currency->EditCode2);
     }
     case 8: return TaskSatisfied(10);
     case 9: return true;

@@ -44,6 +44,8 @@ class TfmMain : public ui::Form {
   void EnsureLastCompanyOpen(const std::string& path);
 
   int CurrentStep() const { return FCurrentStep; }
+  // Builds the pages of `step` with another class from now on (tests observe the hooks).
+  void ReplacePageClass(int step, PageFactory factory) { factories_[size_t(step - 1)] = factory; }
   int LastPage = 1;
   TdmMainData& MainData() const { return *MainData_; }
 
@@ -86,6 +88,7 @@ class TfmMain : public ui::Form {
   void ActionList1Update(ui::Action& action, bool& handled);
   void ApplicationEvents1Exception(const std::exception& e);
 
+  std::array<PageFactory, kStepCount> factories_ = StepPages();
   std::array<PageSlot, kStepCount + 1> FPages;  // indexed by step 1 to 21
   int FCurrentStep = 0;
   host::AppDataCopy FAppData;

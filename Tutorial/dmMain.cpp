@@ -1,5 +1,7 @@
 #include "Tutorial/dmMain.h"
 
+#include "platform/os/resources.h"
+
 #include <initializer_list>
 
 #include "platform/os/file_system.h"
@@ -80,6 +82,20 @@ TdmMainData::TdmMainData(std::string hostExecutable, ErrorSink showError)
   } catch (...) {
     Report(std::current_exception());
   }
+  try {
+    LoadPictures();
+  } catch (...) {
+    // Buttons draw their captions without pictures; the assistant stays usable.
+    Report(std::current_exception());
+  }
+}
+
+void TdmMainData::LoadPictures() {
+  auto strip = [](const char* name) { return ui::Picture::FromBmp(os::LoadResource(name)); };
+  TutorialImg.AddStrip(strip("tutorial_images.bmp"));
+  NormImageList.AddStrip(strip("norm_images.bmp"));
+  HotImageList.AddStrip(strip("hot_images.bmp"));
+  CheckMark.AddStrip(strip("check_mark.bmp"));
 }
 
 TdmMainData::~TdmMainData() { DataModuleDestroy(); }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/data/table.h"
+#include "platform/ui/image_list.h"
 
 namespace tutorial {
 
@@ -49,8 +50,12 @@ class TdmMainData {
   data::Table* const CurrencyDS = &Currency;
   data::Table* const DefAcctDS = &DefAcct;
 
-  // ---- Image lists shared by the pages: TutorialImg, NormImageList, HotImageList. ----
-  // ---- Added with the pictures; this store does not create them.                ----
+  // Pictures shared by the pages' buttons: large page icons, and the navigation and voice
+  // glyphs in their normal and hot looks; the check mark shown beside accomplished tasks.
+  ui::ImageList TutorialImg{32, 32};
+  ui::ImageList NormImageList{28, 28};
+  ui::ImageList HotImageList{28, 28};
+  ui::ImageList CheckMark{17, 16};
 
   // The folder of the four files, with its trailing separator.
   const std::string& DataFolder() const { return dataFolder_; }
@@ -69,6 +74,7 @@ class TdmMainData {
 
  private:
   void DataModuleCreate(const std::string& hostExecutable);
+  void LoadPictures();
   void DataModuleDestroy();
   void Report(std::exception_ptr error) const;
 

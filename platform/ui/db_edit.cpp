@@ -55,7 +55,12 @@ void DBEdit::FieldChanged(const data::Field& field) {
 
 void DBEdit::Change() {
   // Integer text is written once it is a whole number; the check on exit reports the rest.
-  if (GetField() && (!IsIntegerField() || ParsesAsInteger(Text()))) WriteText(Text());
+  // A copy: starting the edit reloads the record into this control.
+  const std::string typed = Text();
+  if (GetField() && (!IsIntegerField() || ParsesAsInteger(typed))) {
+    WriteText(typed);
+    if (Text() != typed) SetText(typed, Notify::No);
+  }
   Edit::Change();
 }
 

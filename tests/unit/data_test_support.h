@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the table-engine and state-store tests: a scratch folder on the real file system
-// and the headless registry, installed as the backend for the duration of a test.
+// Shared by the table-engine and state-store tests: a scratch folder on the real file system,
+// and the headless registry and file system installed as the backend for a test.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
@@ -12,8 +12,7 @@
 
 #include "platform/headless/memory_registry.h"
 #include "platform/headless/posix_file_system.h"
-#include "platform/os/file_system.h"
-#include "platform/os/registry.h"
+#include "platform/os/resources.h"
 
 namespace datatest {
 
@@ -21,14 +20,11 @@ class TempFolder {
  public:
   TempFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tutor-data-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
+    path_ = std::string(::mkdtemp(pattern.data())) + "/";
   }
   ~TempFolder() { std::filesystem::remove_all(path_); }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
   // With its trailing separator, as the state store builds its file names.
-  std::string Path() const { return path_ + "/"; }
+  const std::string& Path() const { return path_; }
 
  private:
   std::string path_;
@@ -39,9 +35,8 @@ inline void WriteText(const std::string& path, const std::string& text) {
 }
 
 inline std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
 }
 
@@ -58,12 +53,16 @@ inline std::string ErrorOf(const std::function<void()>& action) {
 class BackendTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    os::SetFiles(&files_);
-    os::SetRegistry(&registry_);
+    os::SetFiles(&files_), os::SetRegistry(&registry_);
+    // The state store also loads the skin's image lists.
+    os::SetResourceLoader([](const std::string& name) {
+      const std::string text = ReadText(std::string(TUTOR_RESOURCE_DIR "/skin/") + name);
+      return std::vector<uint8_t>(text.begin(), text.end());
+    });
   }
   void TearDown() override {
-    os::SetFiles(nullptr);
-    os::SetRegistry(nullptr);
+    os::SetFiles(nullptr), os::SetRegistry(nullptr);
+    os::SetResourceLoader(nullptr);
   }
 
   headless::PosixFileSystem files_;

@@ -1,0 +1,52 @@
+// The one export. No C++ exception crosses it: the host may be written in any language.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "Tutorial/Main.h"
+#include "Tutorial/host/app_data.h"
+#include "dll/library.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+
+namespace {
+
+// The platform lives from the first run until the library is unloaded.
+win32::Win32Platform& Platform() {
+  static std::unique_ptr<win32::Win32Platform> platform;
+  if (!platform) platform = std::make_unique<win32::Win32Platform>(tutor_dll::Module());
+  return *platform;
+}
+
+std::string ProcessExecutable() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return win32::ToUtf8(path);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+void ShowStartError(const char* message) {
+  MessageBoxW(nullptr, win32::ToWide(message).c_str(), L"Error", MB_ICONERROR | MB_OK);
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) bool __stdcall LaunchTutorial(const host::TZndrAppData* appData) {
+  try {
+    if (!appData) throw ui::Error("The accounting program passed no data to the assistant.");
+    Platform();
+    return tutorial::RunTutorial(*appData, ProcessExecutable());
+  } catch (const std::exception& e) {
+    ShowStartError(e.what());
+  } catch (...) {
+    ShowStartError("The assistant could not be started.");
+  }
+  return false;
+}
