@@ -4,196 +4,128 @@
 #include "platform/data/data_error.h"
 #include "platform/data/ensure_edit_mode.h"
 #include "platform/data/table.h"
-#include "platform/os/error.h"
 #include "tests/unit/data_test_support.h"
 
 namespace {
 
+using data::DataError;
 using data::FieldDef;
 using data::Table;
 using data::TableState;
 using datatest::ErrorOf;
 
-data::FieldDefs TaskFields() {
-  return {FieldDef::Integer("Step"), FieldDef::Boolean("Accomplished"), FieldDef::String("Note", 8)};
-}
+class TableTest : public ::testing::Test {
+ protected:
+  void Add(int step, const std::string& note) {
+    table_.Append();
+    table_.FieldByName("Step").SetAsInteger(step);
+    table_.FieldByName("Note").SetAsString(note);
+    table_.Post();
+  }
+  std::string Notes() {
+    std::string notes;
+    for (table_.First(); !table_.Eof(); table_.Next()) notes += table_.FieldByName("Note").AsString();
+    return notes;
+  }
 
-void AddTask(Table& table, int step, const std::string& note = {}) {
-  table.Append();
-  table.FieldByName("Step").SetAsInteger(step);
-  if (!note.empty()) table.FieldByName("Note").SetAsString(note);
-  table.Post();
-}
+  Table table_{"Tasks", {FieldDef::Integer("Step"), FieldDef::String("Note", 8)}, "Step"};
+  data::Field& note_ = table_.FieldByName("Note");
+};
 
-std::vector<int> Steps(Table& table) {
-  std::vector<int> steps;
-  for (table.First(); !table.Eof(); table.Next()) steps.push_back(table.FieldByName("Step").AsInteger());
-  return steps;
-}
+TEST_F(TableTest, EnsureEditModeFollowsTheTableState) {
+  EXPECT_EQ(ErrorOf([&] { data::EnsureEditMode(table_); }), "Cannot edit record. The file is not open.");
+  table_.CreateEmpty();
+  data::EnsureEditMode(table_);  // an empty table inserts its first record
+  EXPECT_EQ(table_.State(), TableState::Insert);
+  data::EnsureEditMode(table_);
+  EXPECT_EQ(table_.State(), TableState::Insert);
+  note_.SetAsString("a");
+  table_.Post();
+  data::EnsureEditMode(table_);
+  EXPECT_EQ(table_.State(), TableState::Edit);
 
-TEST(TableTest, EnsureEditModeFollowsTheTableState) {
-  Table table("Tasks", TaskFields());
-  EXPECT_EQ(ErrorOf([&] { data::EnsureEditMode(table); }), "Cannot edit record. The file is not open.");
-
-  table.CreateEmpty();
-  EXPECT_EQ(table.State(), TableState::Browse);
-  data::EnsureEditMode(table);  // an empty table inserts its first record
-  EXPECT_EQ(table.State(), TableState::Insert);
-  data::EnsureEditMode(table);
-  EXPECT_EQ(table.State(), TableState::Insert);
-  table.FieldByName("Step").SetAsInteger(1);
-  table.Post();
-  EXPECT_EQ(table.RecordCount(), 1);
-
-  data::EnsureEditMode(table);
-  EXPECT_EQ(table.State(), TableState::Edit);
-  table.Cancel();
-
-  table.EnterSpecialState(TableState::SetKey);
-  EXPECT_EQ(ErrorOf([&] { data::EnsureEditMode(table); }),
+  table_.EnterSpecialState(TableState::SetKey);  // leaving Edit drops the untouched edit
+  EXPECT_EQ(ErrorOf([&] { data::EnsureEditMode(table_); }),
             "Cannot edit record. The record is in setkey state.");
-  EXPECT_THROW(table.Edit(), data::DataError);
-  table.Cancel();
-  table.EnterSpecialState(TableState::CalcFields);
-  EXPECT_EQ(ErrorOf([&] { data::EnsureEditMode(table); }),
+  table_.Cancel();
+  table_.EnterSpecialState(TableState::CalcFields);
+  EXPECT_EQ(ErrorOf([&] { data::EnsureEditMode(table_); }),
             "Cannot edit record. The record is in calculate state.");
-  table.Cancel();
-  EXPECT_EQ(table.State(), TableState::Browse);
-  EXPECT_THROW(table.EnterSpecialState(TableState::Edit), data::DataError);
+  table_.Cancel();
+  EXPECT_EQ(table_.State(), TableState::Browse);
+  EXPECT_EQ(table_.RecordCount(), 1);
 }
 
-TEST(TableTest, EditBufferIsShownUntilPostedOrCancelled) {
-  Table table("Tasks", TaskFields());
-  table.CreateEmpty();
-  AddTask(table, 1, "first");
-  data::Field& note = table.FieldByName("Note");
+TEST_F(TableTest, EditBufferIsShownUntilPostedOrCancelled) {
+  table_.CreateEmpty();
+  Add(1, "first");
+  table_.Edit();
+  EXPECT_FALSE(table_.Modified());
+  note_.SetAsString("changed");
+  EXPECT_TRUE(table_.Modified());
+  EXPECT_EQ(note_.AsString(), "changed");
+  table_.Cancel();
+  EXPECT_EQ(note_.AsString(), "first");
 
-  table.Edit();
-  EXPECT_FALSE(table.Modified());
-  note.SetAsString("changed");
-  EXPECT_TRUE(table.Modified());
-  EXPECT_EQ(note.AsString(), "changed");
-  table.Cancel();
-  EXPECT_EQ(note.AsString(), "first");
-  EXPECT_FALSE(table.Modified());
+  table_.Append();  // cancelling an insert goes back to the record that was current
+  note_.SetAsString("dropped");
+  table_.Cancel();
+  EXPECT_EQ(note_.AsString(), "first");
 
-  table.Edit();
-  note.SetAsString("kept");
-  table.Post();
-  EXPECT_EQ(note.AsString(), "kept");
-  EXPECT_EQ(table.RecordCount(), 1);
+  table_.Edit();  // moving away posts a changed edit...
+  note_.SetAsString("kept");
+  table_.Next();
+  table_.Append();  // ...and drops an untouched insert
+  table_.First();
+  EXPECT_EQ(Notes(), "kept");
 
-  // Cancelling an insert goes back to the record that was current.
-  table.Append();
-  EXPECT_TRUE(note.IsNull());
-  note.SetAsString("dropped");
-  table.Cancel();
-  EXPECT_EQ(table.RecordCount(), 1);
-  EXPECT_EQ(note.AsString(), "kept");
-
-  // Closing drops an unposted edit together with the records.
-  table.Edit();
-  note.SetAsString("lost");
-  table.Close();
-  EXPECT_EQ(table.State(), TableState::Inactive);
-  EXPECT_TRUE(note.IsNull());
-  EXPECT_THROW(table.Edit(), data::DataError);
-  table.CreateEmpty();
-  EXPECT_TRUE(table.IsEmpty());
+  table_.Edit();  // closing drops an unposted edit together with the records
+  note_.SetAsString("lost");
+  table_.Close();
+  EXPECT_EQ(table_.State(), TableState::Inactive);
+  EXPECT_TRUE(note_.IsNull());
+  EXPECT_THROW(table_.Edit(), DataError);
 }
 
-TEST(TableTest, LeavingARecordPostsAChangedEditAndDropsAnUntouchedOne) {
-  Table table("Tasks", TaskFields());
-  table.CreateEmpty();
-  AddTask(table, 1);
-  AddTask(table, 2);
+TEST_F(TableTest, TheIndexOrdersRecordsAndLocateMovesToAKey) {
+  table_.CreateEmpty();
+  Add(3, "c");
+  Add(1, "a");
+  Add(2, "b");
+  EXPECT_EQ(Notes(), "abc");
+  ASSERT_TRUE(table_.Locate("Step", 2));
+  EXPECT_EQ(note_.AsString(), "b");
+  EXPECT_FALSE(table_.Locate("Step", 9));
+  EXPECT_FALSE(table_.Locate("Step", "not a number"));
+  EXPECT_EQ(note_.AsString(), "b");  // a failed lookup does not move
 
-  table.First();
-  table.Edit();
-  table.FieldByName("Note").SetAsString("done");
-  table.Next();
-  EXPECT_EQ(table.State(), TableState::Browse);
-  table.First();
-  EXPECT_EQ(table.FieldByName("Note").AsString(), "done");
+  ASSERT_TRUE(table_.Locate("Step", 1));  // a changed key moves the record, which stays current
+  table_.Edit();
+  table_.FieldByName("Step").SetAsInteger(5);
+  table_.Post();
+  EXPECT_EQ(table_.RecNo(), 2);
+  EXPECT_EQ(note_.AsString(), "a");
+  Add(3, "d");  // after the records of equal key
+  EXPECT_EQ(Notes(), "bcda");
 
-  table.Append();  // nothing typed: moving away drops it
-  table.Last();
-  EXPECT_EQ(table.RecordCount(), 2);
-
-  table.EmptyTable();
-  EXPECT_TRUE(table.IsEmpty());
-  EXPECT_TRUE(table.Eof());
-  EXPECT_TRUE(table.Bof());
+  table_.EmptyTable();
+  EXPECT_TRUE(table_.IsEmpty() && table_.Bof() && table_.Eof());
 }
 
-TEST(TableTest, AnIndexFieldOrdersRecordsAndLocateMovesToAKey) {
-  Table table("Tasks", TaskFields(), "Step");
-  table.CreateEmpty();
-  AddTask(table, 3, "c");
-  AddTask(table, 1, "a");
-  AddTask(table, 2, "b");
-  EXPECT_EQ(Steps(table), (std::vector<int>{1, 2, 3}));
-
-  ASSERT_TRUE(table.Locate("Step", 2));
-  EXPECT_EQ(table.FieldByName("Note").AsString(), "b");
-  EXPECT_FALSE(table.Locate("Step", 9));
-  EXPECT_FALSE(table.Locate("Step", "not a number"));
-  EXPECT_EQ(table.FieldByName("Note").AsString(), "b");  // a failed lookup does not move
-  EXPECT_TRUE(table.Locate("Note", "c"));
-
-  // A changed key moves the record to its new place and stays current.
-  ASSERT_TRUE(table.Locate("Step", 1));
-  table.Edit();
-  table.FieldByName("Step").SetAsInteger(5);
-  table.Post();
-  EXPECT_EQ(table.FieldByName("Note").AsString(), "a");
-  EXPECT_EQ(table.RecNo(), 2);
-  EXPECT_EQ(Steps(table), (std::vector<int>{2, 3, 5}));
-
-  // Records with the same key keep the order in which they were posted.
-  AddTask(table, 3, "c2");
-  table.Locate("Step", 5);
-  table.Prior();
-  EXPECT_EQ(table.FieldByName("Note").AsString(), "c2");
-}
-
-TEST(TableTest, NewRecordAndBeforePostHandlers) {
-  Table table("Company", {FieldDef::String("Name1", 45), FieldDef::Boolean("Created")});
-  table.OnNewRecord = [](Table& t) { t.FieldByName("Created").SetAsBoolean(false); };
-  bool refuse = true;
-  table.BeforePost = [&](Table&) {
-    if (refuse) throw data::DataError("not yet");
+TEST_F(TableTest, NewRecordAndBeforePostHandlers) {
+  table_.OnNewRecord = [](Table& t) { t.FieldByName("Note").SetAsString("new"); };
+  table_.BeforePost = [](Table& t) {
+    if (t.FieldByName("Step").IsNull()) throw DataError("no step");
   };
-  table.CreateEmpty();
-  table.Edit();
-  EXPECT_EQ(table.State(), TableState::Insert);
-  EXPECT_FALSE(table.FieldByName("Created").IsNull());
-  EXPECT_FALSE(table.Modified());  // defaults are not the user's changes
-
-  table.FieldByName("Name1").SetAsString("Acme");
-  EXPECT_THROW(table.Post(), data::DataError);
-  EXPECT_EQ(table.State(), TableState::Insert);
-  EXPECT_EQ(table.FieldByName("Name1").AsString(), "Acme");
-  refuse = false;
-  table.Post();
-  EXPECT_EQ(table.RecordCount(), 1);
-}
-
-TEST(TableTest, OpenFailsOnAMissingFileAndLeavesTheTableClosed) {
-  datatest::TempFolder folder;
-  headless::PosixFileSystem files;
-  os::SetFiles(&files);
-  Table table("Tasks", TaskFields());
-  table.SetFileName(folder.Path() + "missing.cds");
-  EXPECT_THROW(table.Open(), os::FileError);
-  EXPECT_EQ(table.State(), TableState::Inactive);
-
-  datatest::WriteText(table.FileName(), "{}");
-  const std::string error = ErrorOf([&] { table.Open(); });
-  EXPECT_NE(error.find("Cannot open table 'Tasks' from '" + table.FileName() + "'"), std::string::npos)
-      << error;
-  EXPECT_FALSE(table.Active());
-  os::SetFiles(nullptr);
+  table_.CreateEmpty();
+  table_.Edit();
+  EXPECT_EQ(note_.AsString(), "new");
+  EXPECT_FALSE(table_.Modified());  // defaults are not the user's changes
+  EXPECT_THROW(table_.Post(), DataError);
+  EXPECT_EQ(table_.State(), TableState::Insert);
+  table_.FieldByName("Step").SetAsInteger(1);
+  table_.Post();
+  EXPECT_EQ(table_.RecordCount(), 1);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 
 #include "Tutorial/dmMain.h"
 #include "platform/data/table_file.h"
@@ -12,11 +11,10 @@
 
 namespace {
 
-using datatest::ReadText;
 using datatest::WriteText;
 using tutorial::TdmMainData;
 
-constexpr const char* kMainKey = "Software\\Tavrilenk\\Zendri Accounting 2000";
+const std::string kMainKey = "Software\\Tavrilenk\\Zendri Accounting 2000";
 
 class DmMainTest : public datatest::BackendTest {
  protected:
@@ -26,7 +24,7 @@ class DmMainTest : public datatest::BackendTest {
   }
   std::string File(const char* name) const { return host_ + name; }
   std::vector<data::Row> Rows(const char* name, const data::FieldDefs& defs) const {
-    return data::ReadTableFile(ReadText(File(name)), defs);
+    return data::ReadTableFile(datatest::ReadText(File(name)), defs);
   }
 
   std::string host_ = folder_.Path();
@@ -37,20 +35,20 @@ TEST_F(DmMainTest, FirstRunCreatesTheTaskRowsAndWritesFourFiles) {
   auto dm = Start();
   EXPECT_EQ(dm->DataFolder(), host_);
   EXPECT_TRUE(registry_.KeyExists(kMainKey));
-  EXPECT_FALSE(registry_.KeyExists(std::string(kMainKey) + "\\Main"));  // only read, never made
-  EXPECT_TRUE(dm->Company.IsEmpty());
-  EXPECT_TRUE(dm->Currency.IsEmpty());
-  EXPECT_TRUE(dm->DefAcct.IsEmpty());
-  EXPECT_EQ(dm->Tasks.RecordCount(), tutorial::kTaskCount);
-
-  std::vector<int> required;
-  int step = 0;
+  EXPECT_FALSE(registry_.KeyExists(kMainKey + "\\Main"));  // only read, never made
+  EXPECT_TRUE(dm->Company.IsEmpty() && dm->Currency.IsEmpty() && dm->DefAcct.IsEmpty());
+  std::vector<int> steps, required;
   for (dm->Tasks.First(); !dm->Tasks.Eof(); dm->Tasks.Next()) {
-    EXPECT_EQ(dm->Tasks.FieldByName("Step").AsInteger(), ++step);
+    steps.push_back(dm->Tasks.FieldByName("Step").AsInteger());
     EXPECT_FALSE(dm->Tasks.FieldByName("Accomplished").AsBoolean());
-    if (dm->Tasks.FieldByName("Required").AsBoolean()) required.push_back(step);
+    if (dm->Tasks.FieldByName("Required").AsBoolean()) required.push_back(steps.back());
   }
+  EXPECT_EQ(steps.size(), 21u);
+  EXPECT_EQ(steps.back(), 21);
   EXPECT_EQ(required, (std::vector<int>{1, 2, 4, 5, 6, 7, 8}));
+  EXPECT_FALSE(tutorial::TaskSatisfied(*dm, 8));
+  EXPECT_TRUE(tutorial::TaskSatisfied(*dm, 10));
+  EXPECT_FALSE(tutorial::TaskSatisfied(*dm, 22));
 
   dm.reset();
   EXPECT_TRUE(errors_.empty());
@@ -62,96 +60,70 @@ TEST_F(DmMainTest, FirstRunCreatesTheTaskRowsAndWritesFourFiles) {
 
 TEST_F(DmMainTest, WhatARunEntersIsThereInTheNext) {
   auto dm = Start();
-  dm->Company.Edit();  // inserts the record; a new company is not created yet
+  dm->Company.Edit();  // inserts the record, of a company not created yet
   EXPECT_FALSE(dm->Company.FieldByName("Created").IsNull());
-  dm->Company.FieldByName("Name1").SetAsString("Zoë's Bakery");
-  const std::string longPath = "C:\\" + std::string(3000, 'p') + "\\Bakery.zdb";
-  dm->Company.FieldByName("Path").SetEditText(longPath);
-  EXPECT_EQ(dm->Company.FieldByName("Path").DisplayText(), longPath);  // the whole text
+  const std::string path = "C:\\" + std::string(3000, 'p') + "\\Zoë's Bakery.zdb";
+  dm->Company.FieldByName("Path").SetEditText(path);
+  EXPECT_EQ(dm->Company.FieldByName("Path").DisplayText(), path);  // the whole text
   dm->Company.Post();
   tutorial::SetTaskAccomplished(*dm, 7, true);
   tutorial::SetTaskAccomplished(*dm, 99, true);  // no such task: nothing happens
-  EXPECT_EQ(dm->Tasks.State(), data::TableState::Browse);
-
+  EXPECT_TRUE(tutorial::TaskSatisfied(*dm, 7));
   dm->Currency.Edit();  // left in the edit state when the run ends: posted and saved
   dm->Currency.FieldByName("FirstBaseCode").SetEditText("USD");
   dm.reset();
 
   dm = Start();
-  EXPECT_EQ(dm->Company.FieldByName("Name1").AsString(), "Zoë's Bakery");
-  EXPECT_EQ(dm->Company.FieldByName("Path").AsString(), longPath);
+  EXPECT_EQ(dm->Company.FieldByName("Path").AsString(), path);
   EXPECT_FALSE(dm->Company.FieldByName("Created").AsBoolean());
   EXPECT_EQ(dm->Currency.FieldByName("FirstBaseCode").AsString(), "USD");
-  for (int task = 1; task <= tutorial::kTaskCount; ++task) {
+  for (int task = 1; task <= 21; ++task) {
     ASSERT_TRUE(dm->Tasks.Locate("Step", task));
     EXPECT_EQ(dm->Tasks.FieldByName("Accomplished").AsBoolean(), task == 7) << task;
   }
   EXPECT_TRUE(errors_.empty());
 }
 
-TEST_F(DmMainTest, TaskSatisfiedWhenNotRequiredOrAccomplished) {
-  auto dm = Start();
-  EXPECT_FALSE(tutorial::TaskSatisfied(*dm, 8));
-  EXPECT_TRUE(tutorial::TaskSatisfied(*dm, 10));
-  EXPECT_FALSE(tutorial::TaskSatisfied(*dm, 22));
-  tutorial::SetTaskAccomplished(*dm, 8, true);
-  EXPECT_TRUE(tutorial::TaskSatisfied(*dm, 8));
-  tutorial::SetTaskAccomplished(*dm, 8, false);
-  EXPECT_FALSE(tutorial::TaskSatisfied(*dm, 8));
-}
-
 TEST_F(DmMainTest, UnusableFilesStartTheirTableEmptyAndAreReplaced) {
   // Tasks lacks most rows; the stored ones keep their flags, whatever the defaults say.
-  WriteText(File("TutorTasks.cds"),
-            data::WriteTableFile(tutorial::TasksFields(),
-                                 {{int32_t{2}, true, false}, {int32_t{12}, false, true}}));
-  WriteText(File("TutorComp.cds"), "\x00\x01garbage");
+  WriteText(File("TutorTasks.cds"), data::WriteTableFile(tutorial::TasksFields(),
+                                                         {{int32_t{2}, true, false}, {int32_t{12}, false, true}}));
+  WriteText(File("TutorComp.cds"), "\x01garbage");
   WriteText(File("TutorCurrency.cds"),
             data::WriteTableFile({data::FieldDef::String("FirstBaseCode", 3)}, {{std::string("USD")}}));
   auto dm = Start();
-  EXPECT_TRUE(errors_.empty());
-  EXPECT_TRUE(dm->Company.IsEmpty());
-  EXPECT_TRUE(dm->Currency.IsEmpty());
+  EXPECT_TRUE(dm->Company.IsEmpty() && dm->Currency.IsEmpty());
   EXPECT_EQ(dm->Tasks.RecordCount(), 21);
-  ASSERT_TRUE(dm->Tasks.Locate("Step", 2));
-  EXPECT_TRUE(dm->Tasks.FieldByName("Accomplished").AsBoolean());
-  EXPECT_FALSE(dm->Tasks.FieldByName("Required").AsBoolean());
-  ASSERT_TRUE(dm->Tasks.Locate("Step", 12));
-  EXPECT_TRUE(dm->Tasks.FieldByName("Required").AsBoolean());
-
+  EXPECT_TRUE(tutorial::TaskSatisfied(*dm, 2));
+  EXPECT_FALSE(tutorial::TaskSatisfied(*dm, 12));
   dm.reset();
+  EXPECT_TRUE(errors_.empty());
   EXPECT_TRUE(Rows("TutorComp.cds", tutorial::CompanyFields()).empty());
   EXPECT_TRUE(Rows("TutorCurrency.cds", tutorial::CurrencyFields()).empty());
-  EXPECT_EQ(Rows("TutorTasks.cds", tutorial::TasksFields()).size(), 21u);
 }
 
 TEST_F(DmMainTest, TheRegistryNamesTheDataFolder) {
   datatest::TempFolder data;
-  const std::string folder = data.Path().substr(0, data.Path().size() - 1);  // no separator
-  registry_.SetValue(std::string(kMainKey) + "\\Main", "", folder);
+  registry_.SetValue(kMainKey + "\\Main", "", data.Path().substr(0, data.Path().size() - 1));
   WriteText(data.Path() + "TutorComp.cds",
             data::WriteTableFile(tutorial::CompanyFields(),
-                                 {{std::string("Acme"), {}, {}, {}, {}, {}, int32_t{2001}, int32_t{12},
-                                   std::string("C:\\Acme.zdb"), true}}));
+                                 {{std::string("Acme"), {}, {}, {}, {}, {}, {}, {}, {}, true}}));
   auto dm = Start();
   EXPECT_EQ(dm->DataFolder(), data.Path());
   EXPECT_EQ(dm->Company.FieldByName("Name1").AsString(), "Acme");
   dm.reset();
-  for (const char* name : {"TutorTasks.cds", "TutorComp.cds", "TutorCurrency.cds", "TutorDefAcct.cds"}) {
+  for (const char* name : {"TutorTasks.cds", "TutorCurrency.cds", "TutorDefAcct.cds"}) {
     EXPECT_TRUE(std::filesystem::exists(data.Path() + name)) << name;
     EXPECT_FALSE(std::filesystem::exists(File(name))) << name;
   }
 
-  // A value that is not text cannot name a folder: the error is shown, no table opens and
-  // no file of the last run is overwritten.
-  registry_.SetValue(std::string(kMainKey) + "\\Main", "", uint32_t{1});
-  const std::string before = ReadText(data.Path() + "TutorComp.cds");
-  dm = Start();
-  ASSERT_EQ(errors_.size(), 1u);
-  EXPECT_FALSE(dm->Company.Active());
-  dm.reset();
-  EXPECT_EQ(errors_.size(), 1u);
-  EXPECT_EQ(ReadText(data.Path() + "TutorComp.cds"), before);
+  // A value that is not text names no folder: the error is shown, no table opens and no
+  // file of the last run is overwritten.
+  registry_.SetValue(kMainKey + "\\Main", "", uint32_t{1});
+  const auto before = std::filesystem::last_write_time(data.Path() + "TutorComp.cds");
+  Start().reset();
+  EXPECT_EQ(errors_, (std::vector<std::string>{"Invalid data type for ''"}));
+  EXPECT_EQ(std::filesystem::last_write_time(data.Path() + "TutorComp.cds"), before);
 }
 
 TEST_F(DmMainTest, ResetAllTablesEmptiesEverythingButTheTaskRows) {
@@ -161,52 +133,36 @@ TEST_F(DmMainTest, ResetAllTablesEmptiesEverythingButTheTaskRows) {
   dm->Company.Post();
   dm->Company.Edit();
   dm->Company.FieldByName("Name1").SetAsString("Unposted");
-  dm->DefAcct.Edit();
-  dm->DefAcct.FieldByName("Sales").SetAsBoolean(true);
-  dm->DefAcct.Post();
   tutorial::SetTaskAccomplished(*dm, 1, true);
 
   dm->ResetAllTables();
-  EXPECT_TRUE(errors_.empty());
   EXPECT_TRUE(dm->Company.IsEmpty());
   EXPECT_EQ(dm->Company.State(), data::TableState::Browse);
-  EXPECT_TRUE(dm->DefAcct.IsEmpty());
   EXPECT_EQ(dm->Tasks.RecordCount(), 21);
   EXPECT_FALSE(tutorial::TaskSatisfied(*dm, 1));
   // Closing wrote each table's posted content before emptying it.
   const auto company = Rows("TutorComp.cds", tutorial::CompanyFields());
   ASSERT_EQ(company.size(), 1u);
   EXPECT_EQ(company[0][0], data::Value(std::string("Posted")));
-  EXPECT_EQ(Rows("TutorDefAcct.cds", tutorial::DefAcctFields()).size(), 1u);
-
   dm.reset();
+  EXPECT_TRUE(errors_.empty());
   EXPECT_TRUE(Rows("TutorComp.cds", tutorial::CompanyFields()).empty());
-  EXPECT_TRUE(Rows("TutorDefAcct.cds", tutorial::DefAcctFields()).empty());
 }
 
 TEST_F(DmMainTest, ATableThatCannotBeWrittenDoesNotStopTheOthers) {
   auto dm = Start();
-  dm->Currency.Edit();
-  dm->Currency.FieldByName("FirstBaseCode").SetAsString("EUR");
   dm->DefAcct.Edit();
   dm->DefAcct.FieldByName("Payroll").SetAsBoolean(true);
   // Folders in place of the Company and Currency files: neither can be replaced.
   std::filesystem::create_directory(File("TutorComp.cds"));
   std::filesystem::create_directory(File("TutorCurrency.cds"));
   dm.reset();
-
-  ASSERT_EQ(errors_.size(), 1u);  // the first error only
-  EXPECT_NE(errors_[0].find("TutorComp.cds"), std::string::npos) << errors_[0];
+  EXPECT_EQ(errors_, (std::vector<std::string>{"Cannot create file '" + File("TutorComp.cds") +
+                                               "': Is a directory"}));
   EXPECT_EQ(Rows("TutorTasks.cds", tutorial::TasksFields()).size(), 21u);
   const auto defAcct = Rows("TutorDefAcct.cds", tutorial::DefAcctFields());
   ASSERT_EQ(defAcct.size(), 1u);
   EXPECT_EQ(defAcct[0][4], data::Value(true));
-
-  // A folder that does not exist: nothing can be written, one error is shown.
-  errors_.clear();
-  registry_.SetValue(std::string(kMainKey) + "\\Main", "", folder_.Path() + "gone");
-  Start().reset();
-  EXPECT_EQ(errors_.size(), 1u);
 }
 
 TEST_F(DmMainTest, ASaveInterruptedByACrashKeepsTheLastRunsFile) {
@@ -214,7 +170,6 @@ TEST_F(DmMainTest, ASaveInterruptedByACrashKeepsTheLastRunsFile) {
   dm->Company.Edit();
   dm->Company.FieldByName("Name1").SetAsString("First run");
   dm.reset();
-
   dm = Start();
   dm->Company.Edit();
   dm->Company.FieldByName("Name1").SetAsString("Second run");
@@ -224,10 +179,8 @@ TEST_F(DmMainTest, ASaveInterruptedByACrashKeepsTheLastRunsFile) {
   dm.reset();
   files_.BeforeReplace = nullptr;
   EXPECT_EQ(errors_, (std::vector<std::string>{"crash"}));
-
   dm = Start();
   EXPECT_EQ(dm->Company.FieldByName("Name1").AsString(), "First run");
-  EXPECT_EQ(dm->Tasks.RecordCount(), 21);
 }
 
 }  // namespace
