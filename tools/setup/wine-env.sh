@@ -7,16 +7,9 @@ export WINEARCH=win64
 export HOME=$_tutor_root/build/wine/home
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-if command -v wine >/dev/null 2>&1; then
-  WINE=$(command -v wine)
-else
-  WINE=/usr/lib/wine/wine64
-fi
-if command -v wineserver >/dev/null 2>&1; then
-  WINESERVER=$(command -v wineserver)
-else
-  WINESERVER=/usr/lib/wine/wineserver
-fi
+# type -P: programs on PATH only, never the shell functions defined below.
+WINE=$(type -P wine || echo /usr/lib/wine/wine64)
+WINESERVER=$(type -P wineserver || echo /usr/lib/wine/wineserver)
 export WINE WINESERVER
 wine() { "$WINE" "$@"; }
 wineserver() { "$WINESERVER" "$@"; }

@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Xvfb on a free display, 1024x768x24, stopped when the shell exits.
 #   source tools/setup/xvfb.sh; xvfb_start      # exports DISPLAY
 #   tools/setup/xvfb.sh COMMAND [ARGS...]       # runs COMMAND with its own Xvfb
