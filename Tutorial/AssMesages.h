@@ -1,0 +1,26 @@
+#pragma once
+// The questions the assistant asks through the message dialog, and the dialog's captions.
+namespace tutorial {
+
+inline constexpr const char* SMarkTaskComplete = "Do you want to mark this task as complete?";
+inline constexpr const char* SDeletePreviousSession =
+    "You have left some information from a previous session. Would you like to delete them?";
+inline constexpr const char* SOpenLastCreatedCompany =
+    "Currently opened company is not you last created. Would you like to open that company "
+    "instead?";
+inline constexpr const char* SSaveDataBeforeExit = "Do you want to save Data before exit?";
+
+inline constexpr const char* SYes = "Yes";
+inline constexpr const char* SNo = "No";
+inline constexpr const char* SCancel = "Cancel";
+
+}  // namespace tutorial
+
+// The wizard window's texts.
+namespace tutorial {
+
+inline constexpr const char* SNextCaption = "&Next ";
+inline constexpr const char* SFinishCaption = "&Finish";
+inline constexpr const char* SWindowTitle = "Company set-up - step %d of %d";
+
+}  // namespace tutorial
