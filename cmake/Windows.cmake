@@ -7,6 +7,17 @@ else()
   set(TUTOR_WIN64 OFF)
 endif()
 
+# Every Windows compile, portable code included (platform/com brings in objbase.h): the wide
+# (W) API under the plain names, as the text crosses the Win32 boundary as UTF-16; and no
+# winspool/mmsystem/commdlg/shellapi through <windows.h>, whose macros (GetForm, PlaySound...)
+# would rename the toolkit's own members. Code that needs those headers includes them itself.
+target_compile_definitions(tutor_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+
+# GCC 12 reports a false -Wrestrict inside std::string assignment at -O2 and above (fixed in
+# GCC 13); with -Werror it would fail any code that assigns a literal to a string.
+list(APPEND TUTOR_WARNINGS -Wno-restrict)
+target_compile_options(tutor_core PRIVATE -Wno-restrict)
+
 # Everything that runs sits in one folder, so DemoHost.exe and win_tests.exe find Tutor.dll.
 set(TUTOR_BIN_DIR ${CMAKE_BINARY_DIR}/bin)
 

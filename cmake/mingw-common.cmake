@@ -18,6 +18,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # and glibc headers would then shadow the mingw ones).
 set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/mingw-packages/nlohmann_json CACHE PATH "")
 
-# GCC 12 reports a false -Wrestrict inside std::string assignment at -O2 and above
-# (fixed in GCC 13); with -Werror it would fail any code that assigns a literal to a string.
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
