@@ -43,17 +43,17 @@ narration: apt
 demo: deps win64 narration
 	@$(SETUP)/wine-run.sh build/win64/bin/DemoHost.exe
 
-# --- tests: every suite runs, then the run fails if any of them failed ------------------------
-SUITES := test-unit test-fuzz test-win test-e2e test-dll
-test: deps native win64 win32 narration
+# --- tests: every build and suite runs, then the run fails if any of them failed ---------------
+STEPS := native win64 win32 narration test-unit test-fuzz test-win test-e2e test-dll
+test: deps
 	@passed=0; failed=0; failures=; \
-	for suite in $(SUITES); do \
-	  echo "=== $$suite"; \
-	  if $(MAKE) --no-print-directory $$suite; then passed=$$((passed + 1)); \
-	  else failed=$$((failed + 1)); failures="$$failures $$suite"; fi; \
+	for step in $(STEPS); do \
+	  echo "=== $$step"; \
+	  if $(MAKE) --no-print-directory $$step; then passed=$$((passed + 1)); \
+	  else failed=$$((failed + 1)); failures="$$failures $$step"; fi; \
 	done; \
-	[ -z "$$failures" ] || echo "failed suites:$$failures"; \
-	echo "suites: $$passed passed, $$failed failed"; \
+	[ -z "$$failures" ] || echo "failed:$$failures"; \
+	echo "steps: $$passed passed, $$failed failed"; \
 	[ $$failed -eq 0 ]
 
 test-unit:

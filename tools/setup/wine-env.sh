@@ -13,5 +13,6 @@ WINESERVER=$(type -P wineserver || echo /usr/lib/wine/wineserver)
 export WINE WINESERVER
 wine() { "$WINE" "$@"; }
 wineserver() { "$WINESERVER" "$@"; }
-export -f wine wineserver
+winepath() { "$WINE" winepath "$@" | tr -d '\r'; }
+export -f wine wineserver winepath
 unset _tutor_root
