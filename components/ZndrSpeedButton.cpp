@@ -1,6 +1,7 @@
 #include "components/ZndrSpeedButton.h"
 
 #include "platform/ui/action.h"
+#include "platform/ui/canvas.h"
 
 namespace components {
 namespace {

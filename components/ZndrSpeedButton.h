@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "components/ButtonController.h"
-#include "platform/ui/canvas.h"
 #include "platform/ui/control.h"
 #include "platform/ui/image_list.h"
 
