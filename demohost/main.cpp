@@ -53,7 +53,9 @@ int main() {
     std::fprintf(stderr, "DemoHost: cannot load Tutor.dll (error %lu)\n", GetLastError());
     return 2;
   }
-  auto launch = reinterpret_cast<LaunchTutorialFn>(GetProcAddress(library, "LaunchTutorial"));
+  // Through void*: the exported address is typed only by the contract with the library.
+  auto launch = reinterpret_cast<LaunchTutorialFn>(
+      reinterpret_cast<void*>(GetProcAddress(library, "LaunchTutorial")));
   if (!launch) {
     std::fprintf(stderr, "DemoHost: Tutor.dll exports no LaunchTutorial\n");
     return 2;

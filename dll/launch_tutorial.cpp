@@ -8,6 +8,7 @@
 #include "Tutorial/Main.h"
 #include "Tutorial/host/app_data.h"
 #include "dll/library.h"
+#include "platform/ui/errors.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 
@@ -26,14 +27,14 @@ std::string ProcessExecutable() {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
     if (n < path.size()) {
       path.resize(n);
-      return win32::ToUtf8(path);
+      return win32::Narrow(path);
     }
     path.resize(path.size() * 2);
   }
 }
 
 void ShowStartError(const char* message) {
-  MessageBoxW(nullptr, win32::ToWide(message).c_str(), L"Error", MB_ICONERROR | MB_OK);
+  MessageBoxW(nullptr, win32::Widen(message).c_str(), L"Error", MB_ICONERROR | MB_OK);
 }
 
 }  // namespace
