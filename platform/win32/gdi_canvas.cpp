@@ -1,0 +1,129 @@
+#include "platform/win32/gdi_canvas.h"
+
+#include <algorithm>
+
+#include "platform/ui/image_list.h"
+#include "platform/ui/picture.h"
+#include "platform/win32/color_ref.h"
+#include "platform/win32/wide.h"
+
+namespace win32 {
+namespace {
+
+RECT ToRect(const ui::Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+GdiCanvas::GdiCanvas(HDC dc, FontCache& fonts, ImageCache& images)
+    : dc_(dc), fonts_(fonts), images_(images), initialState_(SaveDC(dc)) {
+  SetBkMode(dc_, TRANSPARENT);
+}
+
+GdiCanvas::~GdiCanvas() {
+  // Leaves the DC as it was handed over, also when a painter forgot a Restore.
+  if (initialState_) RestoreDC(dc_, initialState_);
+}
+
+void GdiCanvas::FillRect(const ui::Rect& r, ui::Color color) {
+  if (color == ui::clNone || r.IsEmpty()) return;
+  GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(color)));
+  const RECT rc = ToRect(r);
+  ::FillRect(dc_, &rc, brush.Get());
+}
+
+template <class Draw>
+void GdiCanvas::WithPenAndBrush(const ui::Pen& pen, const ui::Brush& brush, Draw draw) {
+  GdiObject<HPEN> gdiPen(CreatePen(PS_SOLID, pen.width, ToColorRef(pen.color)));
+  GdiObject<HBRUSH> gdiBrush(brush.hollow ? nullptr : CreateSolidBrush(ToColorRef(brush.color)));
+  DcSelection selectPen(dc_, gdiPen.Get());
+  DcSelection selectBrush(dc_, brush.hollow ? GetStockObject(NULL_BRUSH) : gdiBrush.Get());
+  draw();
+}
+
+void GdiCanvas::Rectangle(const ui::Rect& r, const ui::Pen& pen, const ui::Brush& brush) {
+  WithPenAndBrush(pen, brush, [&] { ::Rectangle(dc_, r.left, r.top, r.right, r.bottom); });
+}
+
+void GdiCanvas::RoundRect(const ui::Rect& r, int ellipseWidth, int ellipseHeight,
+                          const ui::Pen& pen, const ui::Brush& brush) {
+  WithPenAndBrush(pen, brush, [&] {
+    ::RoundRect(dc_, r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
+  });
+}
+
+ui::Size GdiCanvas::MeasureText(std::string_view text, const ui::Font& font, unsigned flags,
+                                int boxWidth) {
+  const std::wstring wide = Widen(text);
+  DcSelection selectFont(dc_, fonts_.Get(font));
+  RECT rc{0, 0, boxWidth, 0};
+  ::DrawTextW(dc_, wide.c_str(), int(wide.size()), &rc, flags | DT_CALCRECT);
+  return {rc.right - rc.left, rc.bottom - rc.top};
+}
+
+void GdiCanvas::DrawText(std::string_view text, const ui::Rect& r, const ui::Font& font,
+                         unsigned flags) {
+  const std::wstring wide = Widen(text);
+  DcSelection selectFont(dc_, fonts_.Get(font));
+  SetTextColor(dc_, ToColorRef(font.color));
+  SetBkMode(dc_, TRANSPARENT);
+  RECT rc = ToRect(r);
+  ::DrawTextW(dc_, wide.c_str(), int(wide.size()), &rc, flags);
+}
+
+void GdiCanvas::DrawImage(const ui::ImageList& list, int index, ui::Point at, bool greyed) {
+  HBITMAP bitmap = images_.Get(list, index, greyed);
+  if (!bitmap) return;
+  if (!imageDc_) imageDc_.Reset(CreateCompatibleDC(dc_));
+  DcSelection select(imageDc_.Get(), bitmap);
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc_, at.x, at.y, list.Width(), list.Height(), imageDc_.Get(), 0, 0, list.Width(),
+             list.Height(), blend);
+}
+
+void GdiCanvas::DrawPicture(const ui::Picture& picture, ui::Point at) {
+  if (picture.IsEmpty()) return;
+  // Only the rows and columns inside the clip are handed to GDI: a background picture is
+  // large and a control usually shows a small part of it.
+  RECT clip{};
+  const ui::Rect whole = ui::Rect::FromBounds(at.x, at.y, picture.Width(), picture.Height());
+  const int region = GetClipBox(dc_, &clip);
+  if (region == NULLREGION) return;
+  const ui::Rect visible =
+      region == ERROR ? whole : whole.Intersect({clip.left, clip.top, clip.right, clip.bottom});
+  if (visible.IsEmpty()) return;
+
+  const int firstRow = visible.top - at.y;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = picture.Width();
+  info.bmiHeader.biHeight = -visible.Height();  // top-down, starting at the first visible row
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  const uint8_t* rows = picture.Pixels() + size_t(firstRow) * size_t(picture.Width()) * 4;
+  StretchDIBits(dc_, visible.left, visible.top, visible.Width(), visible.Height(),
+                visible.left - at.x, 0, visible.Width(), visible.Height(), rows, &info,
+                DIB_RGB_COLORS, SRCCOPY);
+}
+
+void GdiCanvas::InvertRect(const ui::Rect& r) {
+  const RECT rc = ToRect(r);
+  ::InvertRect(dc_, &rc);
+}
+
+void GdiCanvas::Save(const ui::Rect& bounds) {
+  SaveDC(dc_);
+  ++saved_;
+  POINT origin{};
+  GetViewportOrgEx(dc_, &origin);
+  SetViewportOrgEx(dc_, origin.x + bounds.left, origin.y + bounds.top, nullptr);
+  IntersectClipRect(dc_, 0, 0, bounds.Width(), bounds.Height());
+}
+
+void GdiCanvas::Restore() {
+  if (saved_ == 0) return;
+  RestoreDC(dc_, -1);
+  --saved_;
+}
+
+}  // namespace win32

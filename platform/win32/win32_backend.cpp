@@ -1,0 +1,220 @@
+#include "platform/win32/win32_backend.h"
+
+#include <algorithm>
+
+#include "platform/ui/application.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/errors.h"
+#include "platform/ui/form.h"
+#include "platform/ui/timer.h"
+#include "platform/win32/disabled_windows.h"
+#include "platform/win32/event_guard.h"
+#include "platform/win32/system_message.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_edit.h"
+#include "platform/win32/win32_native_form.h"
+
+namespace win32 {
+namespace {
+
+constexpr wchar_t kFormClassName[] = L"TutorForm";
+constexpr wchar_t kMessageClassName[] = L"TutorMessageWindow";
+
+ATOM Register(WNDCLASSEXW& windowClass) {
+  const ATOM atom = RegisterClassExW(&windowClass);
+  if (!atom) {
+    throw ui::Error("Cannot register the window class " + Narrow(windowClass.lpszClassName) +
+                    ": " + SystemMessage(GetLastError()));
+  }
+  return atom;
+}
+
+}  // namespace
+
+Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
+  WNDCLASSEXW form{};
+  form.cbSize = sizeof(form);
+  form.style = CS_DBLCLKS;
+  form.lpfnWndProc = &Win32NativeForm::WindowProc;
+  form.hInstance = module_;
+  form.lpszClassName = kFormClassName;  // no cursor: WM_SETCURSOR asks the form
+  formClass_ = Register(form);
+
+  WNDCLASSEXW message{};
+  message.cbSize = sizeof(message);
+  message.lpfnWndProc = &MessageWindowProc;
+  message.hInstance = module_;
+  message.lpszClassName = kMessageClassName;
+  try {
+    messageClass_ = Register(message);
+    HWND window = CreateWindowExW(0, ClassAtom(messageClass_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                  nullptr, module_, this);
+    if (!window) throw ui::Error("Cannot create the timer window: " + SystemMessage(GetLastError()));
+    messageWindow_.Reset(window);
+  } catch (...) {
+    if (messageClass_) UnregisterClassW(ClassAtom(messageClass_), module_);
+    UnregisterClassW(ClassAtom(formClass_), module_);
+    throw;
+  }
+}
+
+Win32Backend::~Win32Backend() {
+  for (const auto& [id, timer] : timers_) {
+    KillTimer(messageWindow_.Get(), id);
+    timer->nativeId = 0;
+  }
+  messageWindow_.Reset();
+  UnregisterClassW(ClassAtom(messageClass_), module_);
+  UnregisterClassW(ClassAtom(formClass_), module_);
+}
+
+std::unique_ptr<ui::NativeForm> Win32Backend::CreateNativeForm(ui::Form& form) {
+  return std::make_unique<Win32NativeForm>(*this, form);
+}
+
+std::unique_ptr<ui::NativeControl> Win32Backend::CreateNativeControl(
+    ui::WindowedControl& control) {
+  ui::Form* form = control.GetForm();
+  if (!form || !form->Native()) return nullptr;
+  HWND parent = static_cast<HWND>(form->Native()->Handle());
+  // One case per kind; a derived kind (a data-aware edit) is realised as its base.
+  if (auto* edit = dynamic_cast<ui::Edit*>(&control))
+    return std::make_unique<Win32Edit>(*this, *edit, parent);
+  return nullptr;
+}
+
+bool Win32Backend::ModalEnded(ui::Form& form) {
+  if (form.ModalResult() == ui::mrNone) return false;
+  bool canClose = false;
+  RunGuarded([&] { canClose = form.CanClose(); });
+  if (!canClose) form.SetModalResult(ui::mrNone);
+  return canClose;
+}
+
+void Win32Backend::RunModalLoop(ui::Form& form) {
+  modalForms_.push_back(&form);
+  struct Pop {
+    std::vector<ui::Form*>& forms;
+    ~Pop() { forms.pop_back(); }
+  } pop{modalForms_};
+  HWND window = form.Native() ? static_cast<HWND>(form.Native()->Handle()) : nullptr;
+  DisabledWindows others(window);
+
+  MSG msg{};
+  for (;;) {
+    if (ModalEnded(form)) return;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      RunGuarded([] { ui::Application::Instance().Idle(); });
+      if (ModalEnded(form)) return;
+      WaitMessage();
+      continue;
+    }
+    if (msg.message == WM_QUIT) {
+      // The program is ending: leave, and let the outer loop see the quit as well.
+      PostQuitMessage(int(msg.wParam));
+      if (form.ModalResult() == ui::mrNone) form.SetModalResult(ui::mrCancel);
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void Win32Backend::ProcessMessages() {
+  MSG msg{};
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(int(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void Win32Backend::StartTimer(ui::Timer& timer) {
+  StopTimer(timer);
+  // Ids are never reused, so a WM_TIMER already queued for a stopped timer finds nothing.
+  const UINT_PTR id = nextTimerId_++;
+  if (!SetTimer(messageWindow_.Get(), id, UINT(std::max(timer.Interval(), 1)), nullptr))
+    throw ui::Error("Cannot start a timer: " + SystemMessage(GetLastError()));
+  timer.nativeId = id;
+  timers_[id] = &timer;
+}
+
+void Win32Backend::StopTimer(ui::Timer& timer) {
+  if (timer.nativeId == 0) return;
+  if (timers_.erase(timer.nativeId)) KillTimer(messageWindow_.Get(), timer.nativeId);
+  timer.nativeId = 0;
+}
+
+void Win32Backend::TimerElapsed(UINT_PTR id) {
+  auto it = timers_.find(id);
+  if (it == timers_.end()) return;
+  it->second->Fire();  // may stop or destroy the timer: nothing is touched after it
+}
+
+LRESULT CALLBACK Win32Backend::MessageWindowProc(HWND window, UINT message, WPARAM wparam,
+                                                 LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Win32Backend*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self && message == WM_TIMER) {
+    RunGuarded([&] { self->TimerElapsed(UINT_PTR(wparam)); });
+    return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+ui::Size Win32Backend::DesktopSize() {
+  return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+HWND Win32Backend::ErrorBoxOwner() const {
+  HWND active = GetActiveWindow();
+  if (Win32NativeForm::FromHandle(active)) return active;
+  if (!modalForms_.empty() && modalForms_.back()->Native())
+    return static_cast<HWND>(modalForms_.back()->Native()->Handle());
+  return nullptr;
+}
+
+void Win32Backend::ShowErrorBox(const std::string& message) {
+  MessageBoxW(ErrorBoxOwner(), Widen(message).c_str(), L"Error", MB_ICONERROR | MB_OK);
+}
+
+HCURSOR Win32Backend::CursorHandle(ui::Cursor cursor) {
+  switch (cursor) {
+    case ui::Cursor::Hand: return LoadCursorW(nullptr, IDC_HAND);
+    case ui::Cursor::HourGlass: return LoadCursorW(nullptr, IDC_WAIT);
+    case ui::Cursor::IBeam: return LoadCursorW(nullptr, IDC_IBEAM);
+    case ui::Cursor::Default: break;
+  }
+  return LoadCursorW(nullptr, IDC_ARROW);
+}
+
+void Win32Backend::SetOverrideCursor(ui::Cursor cursor) {
+  if (cursor != ui::Cursor::Default) {
+    SetCursor(CursorHandle(cursor));
+    return;
+  }
+  // Back to what the window under the mouse shows: ask it, as a mouse move would.
+  POINT p{};
+  GetCursorPos(&p);
+  HWND window = WindowFromPoint(p);
+  if (window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
+    const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(LOWORD(hit), WM_MOUSEMOVE));
+  } else {
+    SetCursor(CursorHandle(ui::Cursor::Default));
+  }
+}
+
+ui::Color Win32Backend::ResolveColor(ui::Color color) {
+  if (!ui::IsSystemColor(color)) return color;
+  return ui::Color(GetSysColor(ui::SystemColorIndex(color)));
+}
+
+}  // namespace win32

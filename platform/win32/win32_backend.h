@@ -1,0 +1,65 @@
+#pragma once
+// The real backend: native windows for forms and windowed controls, GDI painting, the modal
+// loop, timers on a message-only window, the desktop and the error box.
+//
+// The window classes are registered with the module handle given here: a DLL passes the
+// HINSTANCE its DllMain received (never GetModuleHandle(nullptr), which is the host's), a
+// program its own. They are unregistered when the backend goes, so forms and timers must
+// go first.
+#include "platform/win32/windows_api.h"
+
+#include <map>
+#include <vector>
+
+#include "platform/ui/backend.h"
+#include "platform/win32/font_cache.h"
+#include "platform/win32/image_cache.h"
+#include "platform/win32/unique_handle.h"
+
+namespace win32 {
+
+class Win32Backend : public ui::Backend {
+ public:
+  explicit Win32Backend(HINSTANCE module);
+  ~Win32Backend() override;
+  Win32Backend(const Win32Backend&) = delete;
+  Win32Backend& operator=(const Win32Backend&) = delete;
+
+  std::unique_ptr<ui::NativeForm> CreateNativeForm(ui::Form& form) override;
+  std::unique_ptr<ui::NativeControl> CreateNativeControl(ui::WindowedControl& control) override;
+  void RunModalLoop(ui::Form& form) override;
+  void ProcessMessages() override;
+  void StartTimer(ui::Timer& timer) override;
+  void StopTimer(ui::Timer& timer) override;
+  ui::Size DesktopSize() override;
+  void ShowErrorBox(const std::string& message) override;
+  void SetOverrideCursor(ui::Cursor cursor) override;
+  ui::Color ResolveColor(ui::Color color) override;
+
+  HINSTANCE Module() const { return module_; }
+  ATOM FormClass() const { return formClass_; }
+  FontCache& Fonts() { return fonts_; }
+  ImageCache& Images() { return images_; }
+
+  static HCURSOR CursorHandle(ui::Cursor cursor);
+
+ private:
+  static LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wparam,
+                                            LPARAM lparam);
+  void TimerElapsed(UINT_PTR id);
+  // True when the modal result is set and the close query agrees; a refused close clears it.
+  static bool ModalEnded(ui::Form& form);
+  HWND ErrorBoxOwner() const;
+
+  HINSTANCE module_;
+  ATOM formClass_ = 0;
+  ATOM messageClass_ = 0;
+  UniqueWindow messageWindow_;  // receives the timers
+  FontCache fonts_;
+  ImageCache images_;
+  std::map<UINT_PTR, ui::Timer*> timers_;
+  UINT_PTR nextTimerId_ = 1;
+  std::vector<ui::Form*> modalForms_;
+};
+
+}  // namespace win32

@@ -1,0 +1,55 @@
+#include "platform/win32/win32_edit.h"
+
+#include <string>
+
+#include "platform/win32/color_ref.h"
+#include "platform/win32/wide.h"
+
+namespace win32 {
+namespace {
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+  return text;
+}
+
+}  // namespace
+
+Win32Edit::Win32Edit(Win32Backend& backend, ui::Edit& edit, HWND parent)
+    : Win32NativeControl(backend, edit, parent, L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
+      edit_(edit) {
+  Sync(ui::syncAll);
+}
+
+void Win32Edit::SyncKind(unsigned what) {
+  HWND window = Window();
+  if (what & ui::syncText) {
+    const std::wstring text = Widen(edit_.Text());
+    if (WindowText(window) != text) {
+      settingText_ = true;
+      SetWindowTextW(window, text.c_str());
+      settingText_ = false;
+    }
+  }
+  if (what & ui::syncState) {
+    // 0 lifts the limit, as the model's 0 means.
+    SendMessageW(window, EM_LIMITTEXT, WPARAM(edit_.MaxLength()), 0);
+    SendMessageW(window, EM_SETREADONLY, edit_.ReadOnly(), 0);
+  }
+}
+
+void Win32Edit::Command(unsigned code) {
+  if (code != EN_CHANGE || settingText_) return;
+  edit_.UserChangedText(Narrow(WindowText(Window())));
+}
+
+HBRUSH Win32Edit::ControlColor(HDC dc) {
+  if (!edit_.Enabled()) return nullptr;  // the platform's greyed look
+  const int background = edit_.ReadOnly() ? COLOR_BTNFACE : COLOR_WINDOW;
+  SetTextColor(dc, ToColorRef(edit_.GetFont().color));
+  SetBkColor(dc, GetSysColor(background));
+  return GetSysColorBrush(background);
+}
+
+}  // namespace win32

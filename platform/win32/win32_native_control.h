@@ -1,0 +1,57 @@
+#pragma once
+// The base of the native child windows behind windowed controls. It owns the window,
+// applies the placement, visibility, enabled state and font of the model, reports focus
+// moves to the form, and sends accelerators (Alt+key, which Windows gives to the focused
+// child) and Tab to the form. A kind (edit, check box, combo box) adds its own state in
+// SyncKind and reacts to its notifications in Command.
+#include "platform/win32/windows_api.h"
+
+#include "platform/ui/windowed_control.h"
+#include "platform/win32/unique_handle.h"
+
+namespace win32 {
+
+class Win32Backend;
+
+class Win32NativeControl : public ui::NativeControl {
+ public:
+  ~Win32NativeControl() override;
+  Win32NativeControl(const Win32NativeControl&) = delete;
+  Win32NativeControl& operator=(const Win32NativeControl&) = delete;
+
+  // Applies the model; the kind's part goes through SyncKind.
+  void Sync(unsigned what) override;
+  void Focus() override;
+
+  HWND Window() const { return window_.Get(); }
+  ui::WindowedControl& Control() const { return control_; }
+
+  // A WM_COMMAND notification the form window received from this window.
+  virtual void Command(unsigned /*code*/) {}
+  // WM_CTLCOLOR*: sets the DC's colours and returns the background brush; nullptr leaves
+  // the platform's colours.
+  virtual HBRUSH ControlColor(HDC /*dc*/) { return nullptr; }
+
+  // The object behind one of the backend's child windows; nullptr for any other window.
+  static Win32NativeControl* FromHandle(HWND window);
+
+ protected:
+  // Creates the window hidden; the kind's constructor ends with Sync(ui::syncAll).
+  Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control, HWND parent,
+                     const wchar_t* className, DWORD style, DWORD exStyle);
+  virtual void SyncKind(unsigned what) = 0;
+  Win32Backend& Backend() const { return backend_; }
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                       UINT_PTR id, DWORD_PTR self);
+  void FocusGained();
+  void FocusLost(HWND next);
+  bool MoveFocus(bool backwards);
+
+  Win32Backend& backend_;
+  ui::WindowedControl& control_;
+  UniqueWindow window_;
+};
+
+}  // namespace win32

@@ -1,0 +1,425 @@
+#include "platform/win32/win32_native_form.h"
+
+#include <windowsx.h>
+
+#include "platform/ui/application.h"
+#include "platform/ui/errors.h"
+#include "platform/ui/windowed_control.h"
+#include "platform/win32/color_ref.h"
+#include "platform/win32/event_guard.h"
+#include "platform/win32/gdi_canvas.h"
+#include "platform/win32/system_message.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_backend.h"
+#include "platform/win32/win32_native_control.h"
+
+namespace win32 {
+namespace {
+
+DWORD StyleOf(const ui::Form& form) {
+  // The controls are child windows: painting the form must not draw over them.
+  const DWORD base = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  switch (form.GetBorderStyle()) {
+    case ui::BorderStyle::None: return base | WS_POPUP;
+    case ui::BorderStyle::Sizeable: return base | WS_OVERLAPPEDWINDOW;
+    case ui::BorderStyle::Dialog: return base | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+  }
+  return base | WS_POPUP;
+}
+
+DWORD ExStyleOf(const ui::Form& form) {
+  return form.GetBorderStyle() == ui::BorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
+}
+
+// The style bits that StyleOf decides; the rest (visible, disabled, maximised) are the window's.
+constexpr DWORD kOwnStyles = WS_POPUP | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+constexpr DWORD kOwnExStyles = WS_EX_DLGMODALFRAME;
+
+ui::Point PointOf(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+
+ui::MouseButton ButtonOf(UINT message) {
+  switch (message) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return ui::MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return ui::MouseButton::Middle;
+    default: return ui::MouseButton::Left;
+  }
+}
+
+// Accelerators compare lowered characters (Control::AcceleratorOf lowers the caption's).
+char32_t Lowered(wchar_t ch) {
+  return char32_t(reinterpret_cast<uintptr_t>(CharLowerW(reinterpret_cast<LPWSTR>(uintptr_t(ch)))));
+}
+
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = old_; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+  bool old_;
+};
+
+}  // namespace
+
+Win32NativeForm::Win32NativeForm(Win32Backend& backend, ui::Form& form)
+    : backend_(backend), form_(form) {
+  const RECT outer = OuterRect();
+  HWND window = CreateWindowExW(ExStyleOf(form), ClassAtom(backend.FormClass()),
+                                Widen(form.Caption()).c_str(), StyleOf(form), outer.left,
+                                outer.top, outer.right - outer.left, outer.bottom - outer.top,
+                                nullptr, nullptr, backend.Module(), this);
+  if (!window) {
+    throw ui::Error("Cannot create the window \"" + form.Name() + "\": " +
+                    SystemMessage(GetLastError()));
+  }
+  window_.Reset(window);
+}
+
+Win32NativeForm::~Win32NativeForm() {
+  if (HWND window = window_.Get()) {
+    // The form is going: no message of the window's destruction may reach it.
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (GetCapture() == window) ReleaseCapture();
+  }
+  window_.Reset();
+}
+
+Win32NativeForm* Win32NativeForm::FromHandle(HWND window) {
+  if (!window || !IsWindow(window)) return nullptr;
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != &WindowProc)
+    return nullptr;
+  return reinterpret_cast<Win32NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK Win32NativeForm::WindowProc(HWND window, UINT message, WPARAM wparam,
+                                             LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Win32NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wparam, lparam);
+  LRESULT result = 0;
+  // A handler that threw has had its say: no default processing after it.
+  bool handled = true;
+  RunGuarded([&] { handled = self->HandleMessage(window, message, wparam, lparam, result); });
+  return handled ? result : DefWindowProcW(window, message, wparam, lparam);
+}
+
+bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                    LRESULT& result) {
+  switch (message) {
+    case WM_NCCALCSIZE: {
+      result = DefWindowProcW(window, message, wparam, lparam);
+      if (const int border = form_.BorderWidth(); border > 0) {
+        RECT* client = wparam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0]
+                              : reinterpret_cast<RECT*>(lparam);
+        InflateRect(client, -border, -border);
+      }
+      return true;
+    }
+    case WM_NCPAINT:
+      result = DefWindowProcW(window, message, wparam, lparam);
+      PaintBorder(window);
+      return true;
+    case WM_ERASEBKGND:
+      result = 1;  // WM_PAINT covers everything; erasing first would flicker
+      return true;
+    case WM_PAINT:
+      Paint(window);
+      return true;
+    case WM_PRINTCLIENT: {
+      RECT client{};
+      GetClientRect(window, &client);
+      PaintInto(reinterpret_cast<HDC>(wparam), client);
+      return true;
+    }
+    case WM_MOUSEMOVE:
+      if (!trackingLeave_) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+        trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+      }
+      form_.HandleMouseMove(PointOf(lparam));
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      form_.HandleMouseDown(ButtonOf(message), PointOf(lparam));
+      return true;
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      form_.HandleMouseDown(ButtonOf(message), PointOf(lparam), true);
+      return true;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      form_.HandleMouseUp(ButtonOf(message), PointOf(lparam));
+      return true;
+    case WM_MOUSELEAVE:
+      trackingLeave_ = false;
+      form_.HandleMouseLeave();
+      return true;
+    case WM_CAPTURECHANGED: {
+      // Leaves are not reported while captured: ask again, so a mouse released outside
+      // the window gets its leave (posted, hence after the button-up is handled).
+      TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
+      trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+      return true;
+    }
+    case WM_SETCURSOR:
+      if (!SetCursorFor(window, reinterpret_cast<HWND>(wparam), LOWORD(lparam))) return false;
+      result = TRUE;
+      return true;
+    case WM_SYSCHAR:
+      // Handled accelerators return 0: the default would beep for the missing menu.
+      return DialogChar(wchar_t(wparam));
+    case WM_CHAR:
+      // Reaches the form only while no edit has the focus: plain letters act as accelerators.
+      return wparam >= 0x20 && DialogChar(wchar_t(wparam));
+    case WM_CLOSE:
+      form_.Close();
+      return true;
+    case WM_ACTIVATE:
+      // Give the focus back to the control that had it when the window was left.
+      if (LOWORD(wparam) != WA_INACTIVE) {
+        ui::WindowedControl* active = form_.ActiveControl();
+        if (active && active->Native()) {
+          active->Native()->Focus();
+          return true;
+        }
+      }
+      return false;
+    case WM_COMMAND:
+      if (auto* control = Win32NativeControl::FromHandle(reinterpret_cast<HWND>(lparam))) {
+        control->Command(HIWORD(wparam));
+        return true;
+      }
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+      if (auto* control = Win32NativeControl::FromHandle(reinterpret_cast<HWND>(lparam))) {
+        if (HBRUSH brush = control->ControlColor(reinterpret_cast<HDC>(wparam))) {
+          result = reinterpret_cast<LRESULT>(brush);
+          return true;
+        }
+      }
+      return false;
+    case WM_WINDOWPOSCHANGED:
+      result = DefWindowProcW(window, message, wparam, lparam);
+      StoreWindowPlacement();
+      return true;
+    default:
+      break;
+  }
+  intptr_t formResult = 0;
+  if (!form_.HandleMessage(message, wparam, lparam, formResult)) return false;
+  result = LRESULT(formResult);
+  return true;
+}
+
+void Win32NativeForm::Paint(HWND window) {
+  PAINTSTRUCT paint{};
+  HDC dc = BeginPaint(window, &paint);
+  struct EndPaintScope {
+    HWND window;
+    PAINTSTRUCT& paint;
+    ~EndPaintScope() { EndPaint(window, &paint); }
+  } end{window, paint};
+  if (dc && !IsRectEmpty(&paint.rcPaint)) PaintInto(dc, paint.rcPaint);
+}
+
+void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  // Painted off screen first, so that a background and the controls over it never flicker.
+  UniqueMemoryDc memory(CreateCompatibleDC(target));
+  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));
+  if (!memory || !bitmap) {
+    GdiCanvas canvas(target, backend_.Fonts(), backend_.Images());
+    form_.PaintAll(canvas);
+    return;
+  }
+  DcSelection select(memory.Get(), bitmap.Get());
+  SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
+  IntersectClipRect(memory.Get(), area.left, area.top, area.right, area.bottom);
+  {
+    GdiCanvas canvas(memory.Get(), backend_.Fonts(), backend_.Images());
+    form_.PaintAll(canvas);
+  }
+  BitBlt(target, area.left, area.top, width, height, memory.Get(), area.left, area.top, SRCCOPY);
+}
+
+void Win32NativeForm::PaintBorder(HWND window) {
+  const int border = form_.BorderWidth();
+  if (border <= 0) return;
+  HDC dc = GetWindowDC(window);
+  if (!dc) return;
+  struct Release {
+    HWND window;
+    HDC dc;
+    ~Release() { ReleaseDC(window, dc); }
+  } release{window, dc};
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  RECT client{};
+  GetClientRect(window, &client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -outer.left, -outer.top);
+  RECT band = client;
+  InflateRect(&band, border, border);
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(form_.GetColor())));
+  FillRect(dc, &band, brush.Get());
+}
+
+bool Win32NativeForm::SetCursorFor(HWND window, HWND target, UINT hitTest) {
+  const ui::Cursor override = ui::Application::Exists()
+                                  ? ui::Application::Instance().OverrideCursor()
+                                  : ui::Cursor::Default;
+  if (override != ui::Cursor::Default) {
+    // Also over the native controls: their default processing asks the parent first.
+    SetCursor(Win32Backend::CursorHandle(override));
+    return true;
+  }
+  if (target != window || hitTest != HTCLIENT) return false;
+  POINT p{};
+  GetCursorPos(&p);
+  ScreenToClient(window, &p);
+  SetCursor(Win32Backend::CursorHandle(form_.CursorAt({p.x, p.y})));
+  return true;
+}
+
+bool Win32NativeForm::DialogChar(wchar_t ch) { return form_.HandleDialogChar(Lowered(ch)); }
+
+RECT Win32NativeForm::OuterRect() const {
+  RECT r{0, 0, form_.Width(), form_.Height()};
+  InflateRect(&r, form_.BorderWidth(), form_.BorderWidth());
+  AdjustWindowRectEx(&r, StyleOf(form_), FALSE, ExStyleOf(form_));
+  OffsetRect(&r, form_.Left() - r.left, form_.Top() - r.top);
+  return r;
+}
+
+void Win32NativeForm::StoreWindowPlacement() {
+  HWND window = window_.Get();
+  if (!window) return;  // still being created: the form's values are the window's
+  FlagScope scope(fromWindow_);
+  // A hidden window's state is the form's to decide (a maximised form is created normal).
+  if (IsWindowVisible(window)) {
+    form_.SetWindowState(IsIconic(window)  ? ui::WindowState::Minimized
+                         : IsZoomed(window) ? ui::WindowState::Maximized
+                                            : ui::WindowState::Normal);
+  }
+  if (IsIconic(window)) return;
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  RECT client{};
+  GetClientRect(window, &client);
+  form_.SetBounds(outer.left, outer.top, client.right, client.bottom);
+}
+
+void Win32NativeForm::SyncWindow() {
+  HWND window = window_.Get();
+  if (!window || fromWindow_) return;
+  FlagScope scope(fromWindow_);
+
+  const DWORD style = DWORD(GetWindowLongPtrW(window, GWL_STYLE));
+  const DWORD exStyle = DWORD(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  const DWORD newStyle = (style & ~kOwnStyles) | StyleOf(form_);
+  const DWORD newExStyle = (exStyle & ~kOwnExStyles) | ExStyleOf(form_);
+  const bool frameChanged = newStyle != style || newExStyle != exStyle;
+  if (newStyle != style) SetWindowLongPtrW(window, GWL_STYLE, LONG_PTR(newStyle));
+  if (newExStyle != exStyle) SetWindowLongPtrW(window, GWL_EXSTYLE, LONG_PTR(newExStyle));
+
+  const std::wstring caption = Widen(form_.Caption());
+  wchar_t current[512] = {};
+  GetWindowTextW(window, current, int(std::size(current)));
+  if (caption != current) SetWindowTextW(window, caption.c_str());
+
+  if (IsWindowVisible(window)) {
+    switch (form_.GetWindowState()) {
+      case ui::WindowState::Maximized:
+        if (!IsZoomed(window)) ShowWindow(window, SW_MAXIMIZE);
+        break;
+      case ui::WindowState::Minimized:
+        if (!IsIconic(window)) ShowWindow(window, SW_MINIMIZE);
+        break;
+      case ui::WindowState::Normal:
+        if (IsZoomed(window) || IsIconic(window)) ShowWindow(window, SW_RESTORE);
+        break;
+    }
+  }
+  const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (frameChanged ? SWP_FRAMECHANGED : 0);
+  if (!IsZoomed(window) && !IsIconic(window)) {
+    const RECT outer = OuterRect();
+    SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left,
+                 outer.bottom - outer.top, flags);
+  } else if (frameChanged) {
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, flags | SWP_NOMOVE | SWP_NOSIZE);
+  }
+  // The colour shows in the border as well as in the client area.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+void Win32NativeForm::Center() {
+  HWND window = window_.Get();
+  const RECT outer = OuterRect();
+  HWND reference = GetActiveWindow() ? GetActiveWindow() : window;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof(monitor);
+  if (!GetMonitorInfoW(MonitorFromWindow(reference, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+  const RECT& area = monitor.rcMonitor;
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32NativeForm::Show() {
+  HWND window = window_.Get();
+  if (IsWindowVisible(window)) {
+    ShowWindow(window, SW_SHOW);
+    return;
+  }
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    if (form_.CenterOnScreen()) Center();
+  }
+  switch (form_.GetWindowState()) {
+    case ui::WindowState::Maximized: ShowWindow(window, SW_SHOWMAXIMIZED); break;
+    case ui::WindowState::Minimized: ShowWindow(window, SW_SHOWMINIMIZED); break;
+    case ui::WindowState::Normal: ShowWindow(window, SW_SHOWNORMAL); break;
+  }
+}
+
+void Win32NativeForm::Hide() { ShowWindow(window_.Get(), SW_HIDE); }
+
+void Win32NativeForm::Invalidate(const ui::Rect& formRect) {
+  const RECT r{formRect.left, formRect.top, formRect.right, formRect.bottom};
+  InvalidateRect(window_.Get(), &r, FALSE);
+}
+
+void Win32NativeForm::Update() { UpdateWindow(window_.Get()); }
+
+void Win32NativeForm::BringToFront() { BringWindowToTop(window_.Get()); }
+
+void Win32NativeForm::SetMouseCapture(bool capture) {
+  HWND window = window_.Get();
+  if (capture)
+    SetCapture(window);
+  else if (GetCapture() == window)
+    ReleaseCapture();
+}
+
+}  // namespace win32

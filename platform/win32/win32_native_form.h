@@ -1,0 +1,60 @@
+#pragma once
+// The top-level window behind a ui::Form. The form's Left/Top are the window's outer corner;
+// its Width/Height are the client area inside the frame and BorderWidth, so that the form's
+// ClientRect is what its controls see. User moves, sizes and state changes flow back into
+// the form without being applied again.
+#include "platform/win32/windows_api.h"
+
+#include "platform/ui/form.h"
+#include "platform/win32/unique_handle.h"
+
+namespace win32 {
+
+class Win32Backend;
+
+class Win32NativeForm : public ui::NativeForm {
+ public:
+  Win32NativeForm(Win32Backend& backend, ui::Form& form);
+  ~Win32NativeForm() override;
+  Win32NativeForm(const Win32NativeForm&) = delete;
+  Win32NativeForm& operator=(const Win32NativeForm&) = delete;
+
+  void Show() override;
+  void Hide() override;
+  void SyncWindow() override;
+  void Invalidate(const ui::Rect& formRect) override;
+  void Update() override;
+  void BringToFront() override;
+  void SetMouseCapture(bool capture) override;
+  void* Handle() const override { return window_.Get(); }
+
+  HWND Window() const { return window_.Get(); }
+  ui::Form& GetForm() const { return form_; }
+  // Offers an accelerator character to the form; true when a control took it.
+  bool DialogChar(wchar_t ch);
+
+  // The form window behind `window`, or nullptr for any other window (also another
+  // module's forms, whose window procedure is not this one).
+  static Win32NativeForm* FromHandle(HWND window);
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+ private:
+  // The window is passed in: during CreateWindowEx it is not stored yet.
+  bool HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+  void Paint(HWND window);
+  void PaintInto(HDC target, const RECT& area);
+  void PaintBorder(HWND window);
+  bool SetCursorFor(HWND window, HWND target, UINT hitTest);
+  void StoreWindowPlacement();
+  RECT OuterRect() const;
+  void Center();
+
+  Win32Backend& backend_;
+  ui::Form& form_;
+  UniqueWindow window_;
+  bool trackingLeave_ = false;
+  bool fromWindow_ = false;  // the form is being told what the window did: do not apply it back
+  bool shownOnce_ = false;
+};
+
+}  // namespace win32
