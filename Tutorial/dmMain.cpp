@@ -1,11 +1,10 @@
 #include "Tutorial/dmMain.h"
 
-#include "platform/os/resources.h"
-
 #include <initializer_list>
 
 #include "platform/os/file_system.h"
 #include "platform/os/registry.h"
+#include "platform/os/resources.h"
 
 namespace tutorial {
 namespace {
@@ -59,8 +58,9 @@ data::FieldDefs CurrencyFields() {
 }
 
 data::FieldDefs DefAcctFields() {
-  return {FieldDef::Boolean("Sales"),   FieldDef::Boolean("Receipts"), FieldDef::Boolean("Purchases"),
-          FieldDef::Boolean("Disburse"), FieldDef::Boolean("Payroll"), FieldDef::Boolean("NotesP"),
+  return {FieldDef::Boolean("Sales"),     FieldDef::Boolean("Receipts"),
+          FieldDef::Boolean("Purchases"), FieldDef::Boolean("Disburse"),
+          FieldDef::Boolean("Payroll"),   FieldDef::Boolean("NotesP"),
           FieldDef::Boolean("NotesR")};
 }
 

@@ -20,9 +20,7 @@ class Field {
   const std::string& Name() const { return def_.name; }
   FieldKind Kind() const { return def_.kind; }
   int Size() const { return def_.size; }
-  const FieldDef& Def() const { return def_; }
   size_t Index() const { return index_; }
-  Table& Owner() const { return *table_; }
 
   const Value& GetValue() const;
   bool IsNull() const;

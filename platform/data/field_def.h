@@ -26,7 +26,9 @@ struct FieldDef {
                           std::optional<int32_t> max = {}) {
     return {std::move(name), FieldKind::Integer, 0, min, max};
   }
-  static FieldDef Boolean(std::string name) { return {std::move(name), FieldKind::Boolean, 0, {}, {}}; }
+  static FieldDef Boolean(std::string name) {
+    return {std::move(name), FieldKind::Boolean, 0, {}, {}};
+  }
   static FieldDef Memo(std::string name) {
     return {std::move(name), FieldKind::Memo, kMemoDeclaredSize, {}, {}};
   }

@@ -1,7 +1,6 @@
 #include "platform/data/table.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/data/data_error.h"
 #include "platform/data/data_link.h"
@@ -10,12 +9,6 @@
 
 namespace data {
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
 
 bool Editing(TableState state) { return state == TableState::Edit || state == TableState::Insert; }
 
@@ -243,7 +236,7 @@ Field& Table::FieldByName(const std::string& name) {
 
 Field* Table::FindField(const std::string& name) {
   for (Field& field : fields_) {
-    if (SameName(field.Name(), name)) return &field;
+    if (EqualsIgnoringCase(field.Name(), name)) return &field;
   }
   return nullptr;
 }

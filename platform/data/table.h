@@ -77,7 +77,6 @@ class Table {
   Field& FieldByName(const std::string& name);  // throws DataError when there is none
   Field* FindField(const std::string& name);
   std::vector<Field>& Fields() { return fields_; }
-  const FieldDefs& Defs() const { return defs_; }
 
   // Run in Insert state when a new record is begun, and before a record is posted.
   std::function<void(Table&)> OnNewRecord;

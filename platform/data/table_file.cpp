@@ -14,10 +14,14 @@ constexpr int kVersion = 1;
 
 const char* TypeName(FieldKind kind) {
   switch (kind) {
-    case FieldKind::String: return "string";
-    case FieldKind::Integer: return "integer";
-    case FieldKind::Boolean: return "boolean";
-    case FieldKind::Memo: return "memo";
+    case FieldKind::String:
+      return "string";
+    case FieldKind::Integer:
+      return "integer";
+    case FieldKind::Boolean:
+      return "boolean";
+    case FieldKind::Memo:
+      return "memo";
   }
   return "";
 }
@@ -90,7 +94,9 @@ std::string WriteTableFile(const FieldDefs& defs, const std::vector<Row>& rows) 
     for (const Value& value : row) record.push_back(ToJson(value));
     records.push_back(std::move(record));
   }
-  const Json file = {{"format", kFormat}, {"version", kVersion}, {"fields", std::move(fields)},
+  const Json file = {{"format", kFormat},
+                     {"version", kVersion},
+                     {"fields", std::move(fields)},
                      {"rows", std::move(records)}};
   return file.dump() + "\n";
 }

@@ -16,12 +16,6 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 // Empty text means an empty (null) field for the non-text kinds.
 Value TextToKind(const FieldDef& def, const std::string& text) {
   if (def.kind == FieldKind::String || def.kind == FieldKind::Memo) return text;
@@ -65,6 +59,13 @@ void CheckLimits(const FieldDef& def, const Value& value) {
 }
 
 }  // namespace
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
 
 Value ToFieldValue(const FieldDef& def, const Value& value) {
   Value converted = Convert(def, value);

@@ -27,4 +27,7 @@ std::string ValueToText(const Value& value);
 int32_t ParseInteger(std::string_view text, const std::string& fieldName);
 bool ParseBoolean(std::string_view text, const std::string& fieldName);
 
+// ASCII case-insensitive comparison, as field names and Boolean words are compared.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
 }  // namespace data

@@ -30,8 +30,8 @@ std::vector<std::string> SplitPath(const std::string& path) {
 
 // Nodes are never removed, so a key object stays valid as long as the registry.
 struct MemoryRegistry::Node {
-  std::map<std::string, std::unique_ptr<Node>> subKeys;      // by folded name
-  std::map<std::string, MemoryRegistry::Value> values;       // by folded name
+  std::map<std::string, std::unique_ptr<Node>> subKeys;  // by folded name
+  std::map<std::string, MemoryRegistry::Value> values;   // by folded name
 
   Node* Find(const std::string& path, bool create) {
     Node* node = this;

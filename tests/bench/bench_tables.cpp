@@ -29,13 +29,10 @@ class StoreBench {
       return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
     });
     auto store = Create();
-    store->Company.Edit();
-    store->Company.FieldByName("Name1").SetAsString("Benchmark Trading Company");
-    store->Company.FieldByName("Path").SetAsString("C:\\Zendri\\Data\\Benchmark.zdb");
-    store->Currency.Edit();
-    store->Currency.FieldByName("FirstBaseCode").SetAsString("USD");
-    store->DefAcct.Edit();
-    store->DefAcct.FieldByName("Sales").SetAsBoolean(true);
+    for (data::Table* table : {&store->Company, &store->Currency, &store->DefAcct}) {
+      table->Edit();
+      table->Fields().front().SetEditText("True");
+    }
     for (int task = 1; task <= 9; ++task) tutorial::SetTaskAccomplished(*store, task, true);
   }
   ~StoreBench() {
@@ -46,10 +43,12 @@ class StoreBench {
   }
 
   std::unique_ptr<tutorial::TdmMainData> Create() {
-    return std::make_unique<tutorial::TdmMainData>(folder_ + "Host.exe", [](const std::exception& e) {
-      std::fprintf(stderr, "unexpected error: %s\n", e.what());  // the timing would mean nothing
-      std::abort();
-    });
+    return std::make_unique<tutorial::TdmMainData>(
+        folder_ + "Host.exe", [](const std::exception& e) {
+          std::fprintf(stderr, "unexpected error: %s\n",
+                       e.what());  // the timing would mean nothing
+          std::abort();
+        });
   }
 
  private:

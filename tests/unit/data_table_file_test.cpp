@@ -18,7 +18,8 @@ TEST(TableFileTest, EveryKindOfValueReadsBackExactly) {
   const std::vector<Row> rows = {
       {std::monostate{}, std::monostate{}, std::monostate{}, std::monostate{}},
       {std::string(), int32_t{0}, false, std::string()},
-      {std::string("ÄÖÜßé"), INT32_MIN, true, std::string("C:\\Zendri\\\"new\"\n\t\xF0\x9F\x93\x81\x01")},
+      {std::string("ÄÖÜßé"), INT32_MIN, true,
+       std::string("C:\\Zendri\\\"new\"\n\t\xF0\x9F\x93\x81\x01")},
       {std::string("-1"), INT32_MAX, std::monostate{}, std::string(3000, 'm')},
   };
   const std::string bytes = data::WriteTableFile(kLayout, rows);
@@ -58,7 +59,8 @@ TEST(TableFileTest, FilesOfAnotherShapeAreRefused) {
     EXPECT_THROW(data::ReadTableFile(text, kLayout), data::DataError) << text;
   }
   // A field of another size, type or name is another layout.
-  for (auto [from, to] : {std::pair{"\"size\":5", "\"size\":6"}, {"\"memo\"", "\"string\""},
+  for (auto [from, to] : {std::pair{"\"size\":5", "\"size\":6"},
+                          {"\"memo\"", "\"string\""},
                           {"\"Year\"", "\"year\""}}) {
     std::string other = fields + "]}";
     other.replace(other.find(from), std::string(from).size(), to);

@@ -54,15 +54,13 @@ class BackendTest : public ::testing::Test {
  protected:
   void SetUp() override {
     os::SetFiles(&files_), os::SetRegistry(&registry_);
-    // The state store also loads the skin's image lists.
-    os::SetResourceLoader([](const std::string& name) {
+    os::SetResourceLoader([](const std::string& name) {  // the state store's pictures
       const std::string text = ReadText(std::string(TUTOR_RESOURCE_DIR "/skin/") + name);
       return std::vector<uint8_t>(text.begin(), text.end());
     });
   }
   void TearDown() override {
-    os::SetFiles(nullptr), os::SetRegistry(nullptr);
-    os::SetResourceLoader(nullptr);
+    os::SetFiles(nullptr), os::SetRegistry(nullptr), os::SetResourceLoader(nullptr);
   }
 
   headless::PosixFileSystem files_;
