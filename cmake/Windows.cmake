@@ -92,7 +92,8 @@ if(TUTOR_DEMOHOST_SOURCES)
 endif()
 
 # --- win_tests.exe: the win32 backend and the shared toolkit tests, run under Wine ---
-file(GLOB TUTOR_WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp tests/toolkit/*.cpp)
+# tests/win/*.rc: resources of the test program itself (the resource loader reads them).
+file(GLOB TUTOR_WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp tests/win/*.rc tests/toolkit/*.cpp)
 if(TUTOR_WIN_TEST_SOURCES)
   add_executable(win_tests ${TUTOR_WIN_TEST_SOURCES})
   # gtest_main is a static archive: it only supplies main() when tests/win has none.
