@@ -74,9 +74,13 @@ start_x() {
 }
 
 # --- the demo ---------------------------------------------------------------------------------
-# start_demo [ARGS...]: DemoHost.exe in the background from build/win64/bin.
+# start_demo [ARGS...]: DemoHost.exe in the background from build/win64/bin. Without the
+# program nothing that follows can pass: the test ends there.
 start_demo() {
-  [ -f "$E2E_BIN/DemoHost.exe" ] || { fail "DemoHost.exe is built" "$E2E_BIN/DemoHost.exe is missing"; return 1; }
+  if [ ! -f "$E2E_BIN/DemoHost.exe" ]; then
+    fail "DemoHost.exe is built" "$E2E_BIN/DemoHost.exe is missing"
+    finish
+  fi
   "$E2E_ROOT/tools/setup/wine-prefix.sh"
   echo "--- start_demo $*" >>"$DEMO_LOG"
   (cd "$E2E_BIN" && exec "$WINE" DemoHost.exe "$@") >>"$DEMO_LOG" 2>&1 &
