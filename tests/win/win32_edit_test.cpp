@@ -115,7 +115,7 @@ TEST_F(Win32EditTest, ModelStateLimitsTheWindow) {
   EXPECT_FALSE(IsWindowVisible(window)) << "hidden with its parent control";
 }
 
-TEST_F(Win32EditTest, FocusMovesAreReportedAsEnterAndExit) {
+TEST_F(Win32EditTest, FocusMovesAreReportedAsEnterAndExitAndTabMovesOn) {
   std::vector<std::string> events;
   edit.OnEnter = [&](ui::Control& c) { events.push_back("enter " + c.Name()); };
   edit.OnExit = [&](ui::Control& c) { events.push_back("exit " + c.Name()); };
@@ -123,7 +123,8 @@ TEST_F(Win32EditTest, FocusMovesAreReportedAsEnterAndExit) {
 
   edit.SetFocus();
   EXPECT_EQ(GetFocus(), WindowOf(edit));
-  SetFocus(WindowOf(other));  // as a click or Tab would move it
+  SendMessageW(WindowOf(edit), WM_KEYDOWN, VK_TAB, 0);  // Tab goes on to the next control
+  EXPECT_EQ(GetFocus(), WindowOf(other));
   EXPECT_EQ(form.ActiveControl(), &other);
   EXPECT_EQ(events, (std::vector<std::string>{"enter Edit1", "exit Edit1", "enter Edit2"}));
 }
