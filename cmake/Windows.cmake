@@ -44,9 +44,11 @@ function(tutor_windows_binary target)
 endfunction()
 
 # Resource scripts name pictures relative to resources/; windres searches its -I folders.
-file(GLOB TUTOR_RESOURCE_FILES CONFIGURE_DEPENDS resources/*)
-list(FILTER TUTOR_RESOURCE_FILES EXCLUDE REGEX "\\.rc$")
-function(tutor_resource_scripts scripts)
+file(GLOB_RECURSE TUTOR_RESOURCE_FILES CONFIGURE_DEPENDS resources/*)
+list(FILTER TUTOR_RESOURCE_FILES EXCLUDE REGEX "\\.(rc|md)$")
+function(tutor_resource_scripts sources)
+  set(scripts ${sources})
+  list(FILTER scripts INCLUDE REGEX "\\.rc$")
   foreach(rc ${scripts})
     set_property(SOURCE ${rc} APPEND PROPERTY INCLUDE_DIRECTORIES
       ${CMAKE_CURRENT_SOURCE_DIR}/resources ${CMAKE_CURRENT_SOURCE_DIR})
@@ -95,6 +97,7 @@ endif()
 # tests/win/*.rc: resources of the test program itself (the resource loader reads them).
 file(GLOB TUTOR_WIN_TEST_SOURCES CONFIGURE_DEPENDS tests/win/*.cpp tests/win/*.rc tests/toolkit/*.cpp)
 if(TUTOR_WIN_TEST_SOURCES)
+  tutor_resource_scripts("${TUTOR_WIN_TEST_SOURCES}")
   add_executable(win_tests ${TUTOR_WIN_TEST_SOURCES})
   # gtest_main is a static archive: it only supplies main() when tests/win has none.
   target_link_libraries(win_tests PRIVATE tutor_win32 gmock gtest_main)
