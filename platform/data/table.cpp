@@ -281,7 +281,9 @@ int Table::InsertRow(Row row) {
         rows_.begin(), rows_.end(), row,
         [this](const Row& a, const Row& b) { return a[indexField_] < b[indexField_]; });
   }
-  return static_cast<int>(rows_.insert(position, std::move(row)) - rows_.begin());
+  // Insert first: it may reallocate, so begin() is read only afterwards.
+  const auto inserted = rows_.insert(position, std::move(row));
+  return static_cast<int>(inserted - rows_.begin());
 }
 
 void Table::SetState(TableState state) {

@@ -42,6 +42,7 @@ bool DBEdit::AcceptsChar(char32_t ch) const {
 }
 
 void DBEdit::Load() {
+  if (writing_) return;
   const data::Field* field = GetField();
   const data::Table* table = GetTable();
   const bool active = table && table->Active();
@@ -55,11 +56,17 @@ void DBEdit::FieldChanged(const data::Field& field) {
 
 void DBEdit::Change() {
   // Integer text is written once it is a whole number; the check on exit reports the rest.
-  // A copy: starting the edit reloads the record into this control.
-  const std::string typed = Text();
-  if (GetField() && (!IsIntegerField() || ParsesAsInteger(typed))) {
-    WriteText(typed);
-    if (Text() != typed) SetText(typed, Notify::No);
+  // The native window shows the user's text already: while it goes into the record, the
+  // table's notices must not write it back (that would move the caret).
+  if (GetField() && (!IsIntegerField() || ParsesAsInteger(Text()))) {
+    writing_ = true;
+    try {
+      WriteText(std::string(Text()));
+    } catch (...) {
+      writing_ = false;
+      throw;
+    }
+    writing_ = false;
   }
   Edit::Change();
 }

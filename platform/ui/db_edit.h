@@ -31,6 +31,8 @@ class DBEdit : public Edit, private data::DataLink {
   // Shows the field's text (without raising OnChange) and takes its size as the length limit.
   void Load();
   bool IsIntegerField() const;
+
+  bool writing_ = false;  // the user's text is on its way into the record
 };
 
 }  // namespace ui

@@ -269,3 +269,30 @@ TEST_F(WizardTest, AnErrorInAHandlerIsShownAndTheRunGoesOn) {
   Next();
   EXPECT_EQ(w.CurrentStep(), 2);
 }
+
+TEST_F(WizardTest, SavingOnCloseUpdatesTheEditShowingThePath) {
+  TfmMain& w = Open();
+  w.GoToStep(2);
+  auto* edit = w.PageOf(2)->Find<ui::Edit>("EditCompPath");
+  edit->SetFocus();
+  Type("EditCompPath", "C:\\Company\\Z2KData1.gdb");
+  backend.AnswerNextModal(ui::mrYes);
+  EXPECT_TRUE(w.CanClose());
+  EXPECT_EQ(edit->Text(), "C:\\Company\\Z2KData1.gdb");
+  EXPECT_TRUE(tutorial::TaskSatisfied(w.MainData(), 1));
+
+  // The whole creation phase typed, then closing from step 5.
+  Next();
+  Type("EditName1", "Acme");
+  Next();
+  Type("EditFiscYear", "2026");
+  Type("EditPeriods", "12");
+  Next();
+  ASSERT_EQ(w.CurrentStep(), 5);
+  backend.AnswerNextModal(ui::mrYes);
+  EXPECT_TRUE(w.CanClose());
+  for (int task = 1; task <= 5; ++task) {
+    ASSERT_TRUE(w.MainData().Tasks.Locate("Step", task));
+    EXPECT_EQ(w.MainData().Tasks.FieldByName("Accomplished").AsBoolean(), task != 3) << task;
+  }
+}
