@@ -16,6 +16,7 @@ set -uo pipefail
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$E2E_ROOT/tools/setup/wine-env.sh"
 source "$E2E_ROOT/tools/setup/xvfb.sh"
+wine_lock || exit 1
 
 E2E_NAME=$(basename "${0%.sh}")
 E2E_BIN=$E2E_ROOT/build/win64/bin

@@ -4,6 +4,7 @@
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$root/tools/setup/wine-env.sh"
+wine_lock || exit 1
 "$root/tools/setup/wine-prefix.sh" || exit 1
 
 logs=$root/build/e2e/logs

@@ -15,4 +15,19 @@ wine() { "$WINE" "$@"; }
 wineserver() { "$WINESERVER" "$@"; }
 winepath() { "$WINE" winepath "$@" | tr -d '\r'; }
 export -f wine wineserver winepath
+
+# One run at a time in the prefix: runs with different X servers cannot share Wine's desktop
+# process, and a run's cleanup (wineserver -k) would end the other run's programs. The lock
+# lives as long as the shell that took it (and Wine processes that inherited it); programs it
+# starts see TUTOR_WINE_LOCKED and do not lock again.
+wine_lock() {
+  [ "${TUTOR_WINE_LOCKED:-}" = 1 ] && return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 8>"$WINEPREFIX.lock"
+  if ! flock -n 8; then
+    echo "wine: waiting for another run in $WINEPREFIX to end..." >&2
+    flock -w "${TUTOR_WINE_LOCK_WAIT:-1800}" 8 || { echo "wine: gave up waiting" >&2; return 1; }
+  fi
+  export TUTOR_WINE_LOCKED=1
+}
 unset _tutor_root

@@ -6,6 +6,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 ready=$WINEPREFIX/.tutor-ready
 [ -f "$ready" ] && exit 0
+wine_lock
+[ -f "$ready" ] && exit 0
 
 echo "wine: creating the prefix in $WINEPREFIX"
 mkdir -p "$HOME"

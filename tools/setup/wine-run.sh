@@ -15,6 +15,7 @@ if [ "${1:-}" = --xvfb ]; then private_x=1; shift; fi
 program=$(realpath "$1"); shift
 [ -f "$program" ] || { echo "wine-run: $program is missing" >&2; exit 1; }
 
+wine_lock
 "$here/wine-prefix.sh"
 if [ $private_x -eq 0 ] && [ -z "${DISPLAY:-}" ]; then
   echo "DISPLAY is not set: running $(basename "$program") on a private Xvfb 1024x768 (nothing is shown)."
