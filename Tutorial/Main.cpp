@@ -161,7 +161,8 @@ void TfmMain::ReadSettings() {
   auto key = os::Reg().OpenCurrentUser(std::string(kRegistryKey) + "\\" + kTutorialSubKey, true);
   LastPage = ParseLastPage(key->ReadString("LastPage"));
   if (auto sound = key->ReadString("SoundPath")) SoundFolder() = *sound;
-  SoundFolder() += "\\";
+  // Once: the folder lives as long as the library, so a second run must not add another.
+  if (SoundFolder().empty() || SoundFolder().back() != '\\') SoundFolder() += "\\";
 }
 
 void TfmMain::WriteLastPage() {

@@ -1,6 +1,7 @@
 // The wizard window: step rules, resume, page life cycle, close question, layout.
 #include <vector>
 
+#include "Tutorial/AssPblcVars.h"
 #include "Tutorial/ContSheet.h"
 #include "Tutorial/MsgForm.h"
 #include "platform/data/table.h"
@@ -158,6 +159,15 @@ TEST_F(WizardTest, LastPageIsReadLeniently) {
     EXPECT_EQ(Open().LastPage, c.expected) << (c.stored ? c.stored : "<absent>");
     window.reset();
   }
+}
+
+TEST_F(WizardTest, TheSoundFolderEndsInOneSeparatorAcrossRuns) {
+  registry.SetValue(kTutorialKey, "SoundPath", std::string("C:\\Sounds"));
+  Open();
+  EXPECT_EQ(tutorial::SoundFolder(), "C:\\Sounds\\");
+  window.reset();
+  Open();
+  EXPECT_EQ(tutorial::SoundFolder(), "C:\\Sounds\\");
 }
 
 TEST_F(WizardTest, LastPageGrowsAndIsWrittenWhenTheWindowGoes) {
