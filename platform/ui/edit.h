@@ -18,6 +18,8 @@ class Edit : public WindowedControl {
 
   // The user typed: store the text (the native window has it already) and raise OnChange.
   void UserChangedText(const std::string& text);
+  // Asked by the native window for each typed character; a refused one is not inserted.
+  virtual bool AcceptsChar(char32_t /*ch*/) const { return true; }
 
   std::function<void(Edit&)> OnChange;
 
