@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/application.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/errors.h"
 #include "platform/ui/form.h"
@@ -11,6 +12,7 @@
 #include "platform/win32/event_guard.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_combo_box.h"
 #include "platform/win32/win32_edit.h"
 #include "platform/win32/win32_native_form.h"
 
@@ -80,6 +82,8 @@ std::unique_ptr<ui::NativeControl> Win32Backend::CreateNativeControl(
   // One case per kind; a derived kind (a data-aware edit) is realised as its base.
   if (auto* edit = dynamic_cast<ui::Edit*>(&control))
     return std::make_unique<Win32Edit>(*this, *edit, parent);
+  if (auto* combo = dynamic_cast<ui::ComboBox*>(&control))
+    return std::make_unique<Win32ComboBox>(*this, *combo, parent);
   return nullptr;
 }
 

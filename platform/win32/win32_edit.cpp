@@ -6,15 +6,6 @@
 #include "platform/win32/wide.h"
 
 namespace win32 {
-namespace {
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(size_t(GetWindowTextW(window, text.data(), int(text.size()))));
-  return text;
-}
-
-}  // namespace
 
 Win32Edit::Win32Edit(Win32Backend& backend, ui::Edit& edit, HWND parent)
     : Win32NativeControl(backend, edit, parent, L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
@@ -26,7 +17,7 @@ void Win32Edit::SyncKind(unsigned what) {
   HWND window = Window();
   if (what & ui::syncText) {
     const std::wstring text = Widen(edit_.Text());
-    if (WindowText(window) != text) {
+    if (WindowText() != text) {
       settingText_ = true;
       SetWindowTextW(window, text.c_str());
       settingText_ = false;
@@ -41,7 +32,7 @@ void Win32Edit::SyncKind(unsigned what) {
 
 void Win32Edit::Command(unsigned code) {
   if (code != EN_CHANGE || settingText_) return;
-  edit_.UserChangedText(Narrow(WindowText(Window())));
+  edit_.UserChangedText(Narrow(WindowText()));
 }
 
 HBRUSH Win32Edit::ControlColor(HDC dc) {

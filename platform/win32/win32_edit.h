@@ -12,6 +12,7 @@ class Win32Edit : public Win32NativeControl {
 
   void Command(unsigned code) override;
   HBRUSH ControlColor(HDC dc) override;
+  bool AcceptsChar(wchar_t ch) const override { return edit_.AcceptsChar(char32_t(ch)); }
 
  protected:
   void SyncKind(unsigned what) override;

@@ -34,17 +34,32 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
 }
 
 Win32NativeControl::~Win32NativeControl() {
-  if (HWND window = window_.Get()) {
-    // Detach first: destroying a focused window reports a focus loss nobody should see.
+  // Detach first: destroying a focused window reports a focus loss nobody should see.
+  for (HWND window : {inner_, window_.Get()}) {
+    if (!window) continue;
     RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
     RemovePropW(window, kSelfProperty);
   }
   window_.Reset();
 }
 
+void Win32NativeControl::AdoptInner(HWND inner) {
+  inner_ = inner;
+  SetPropW(inner, kSelfProperty, this);
+  SetWindowSubclass(inner, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
 Win32NativeControl* Win32NativeControl::FromHandle(HWND window) {
   if (!window) return nullptr;
   return static_cast<Win32NativeControl*>(GetPropW(window, kSelfProperty));
+}
+
+std::wstring Win32NativeControl::WindowText() const {
+  HWND window = window_.Get();
+  if (!window) return {};
+  std::wstring text(size_t(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(size_t(GetWindowTextW(window, text.data(), int(text.size()))));
+  return text;
 }
 
 void Win32NativeControl::Sync(unsigned what) {
@@ -78,8 +93,9 @@ void Win32NativeControl::FocusGained() {
 void Win32NativeControl::FocusLost(HWND next) {
   Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get()));
   if (!form) return;
-  // To another control of the form: its own gain reports the move.
-  if (FromHandle(next) && GetParent(next) == form->Window()) return;
+  // To another control of the form (or within this one): its own gain reports the move.
+  if (Win32NativeControl* other = FromHandle(next); other && GetParent(other->Window()) == form->Window())
+    return;
   // To the form itself (or a window inside it that is not a control): no control is active.
   if (next == form->Window() || IsChild(form->Window(), next)) {
     form->GetForm().FocusMovedTo(nullptr);
@@ -113,9 +129,14 @@ LRESULT CALLBACK Win32NativeControl::SubclassProc(HWND window, UINT message, WPA
     case WM_KEYDOWN:
       if (wparam == VK_TAB && self->MoveFocus(GetKeyState(VK_SHIFT) < 0)) return 0;
       break;
-    case WM_CHAR:
+    case WM_CHAR: {
       if (wparam == L'\t') return 0;  // Tab moved the focus on key down; the edit would beep
-      break;
+      bool accepted = true;
+      RunGuarded([&] { accepted = self->AcceptsChar(wchar_t(wparam)); });
+      if (accepted) break;
+      MessageBeep(MB_OK);
+      return 0;
+    }
     case WM_SETFOCUS: {
       const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
       RunGuarded([&] { self->FocusGained(); });
@@ -130,7 +151,10 @@ LRESULT CALLBACK Win32NativeControl::SubclassProc(HWND window, UINT message, WPA
       // Destroyed with its form's window, before the control object goes.
       RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
       RemovePropW(window, kSelfProperty);
-      self->window_.Release();
+      if (window == self->inner_)
+        self->inner_ = nullptr;
+      else
+        self->window_.Release();
       break;
     default:
       break;

@@ -6,6 +6,8 @@
 // SyncKind and reacts to its notifications in Command.
 #include "platform/win32/windows_api.h"
 
+#include <string>
+
 #include "platform/ui/windowed_control.h"
 #include "platform/win32/unique_handle.h"
 
@@ -24,6 +26,8 @@ class Win32NativeControl : public ui::NativeControl {
   void Focus() override;
 
   HWND Window() const { return window_.Get(); }
+  // The window's text (a combo box's: its edit's).
+  std::wstring WindowText() const;
   ui::WindowedControl& Control() const { return control_; }
 
   // A WM_COMMAND notification the form window received from this window.
@@ -31,6 +35,8 @@ class Win32NativeControl : public ui::NativeControl {
   // WM_CTLCOLOR*: sets the DC's colours and returns the background brush; nullptr leaves
   // the platform's colours.
   virtual HBRUSH ControlColor(HDC /*dc*/) { return nullptr; }
+  // WM_CHAR in the window that has the focus: a refused character is dropped with a beep.
+  virtual bool AcceptsChar(wchar_t /*ch*/) const { return true; }
 
   // The object behind one of the backend's child windows; nullptr for any other window.
   static Win32NativeControl* FromHandle(HWND window);
@@ -40,6 +46,9 @@ class Win32NativeControl : public ui::NativeControl {
   Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control, HWND parent,
                      const wchar_t* className, DWORD style, DWORD exStyle);
   virtual void SyncKind(unsigned what) = 0;
+  // A window inside this one that takes the focus (a combo box's edit): its focus moves,
+  // keys and notices count as this control's.
+  void AdoptInner(HWND inner);
   Win32Backend& Backend() const { return backend_; }
 
  private:
@@ -52,6 +61,7 @@ class Win32NativeControl : public ui::NativeControl {
   Win32Backend& backend_;
   ui::WindowedControl& control_;
   UniqueWindow window_;
+  HWND inner_ = nullptr;  // destroyed with window_
 };
 
 }  // namespace win32

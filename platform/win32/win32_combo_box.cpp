@@ -1,0 +1,99 @@
+#include "platform/win32/win32_combo_box.h"
+
+#include <algorithm>
+
+#include "platform/win32/color_ref.h"
+#include "platform/win32/wide.h"
+
+namespace win32 {
+
+Win32ComboBox::Win32ComboBox(Win32Backend& backend, ui::ComboBox& combo, HWND parent)
+    : Win32NativeControl(backend, combo, parent, L"COMBOBOX",
+                         CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0),
+      combo_(combo) {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetComboBoxInfo(Window(), &info) && info.hwndItem) AdoptInner(info.hwndItem);
+  Sync(ui::syncAll);
+}
+
+void Win32ComboBox::SyncKind(unsigned what) {
+  HWND window = Window();
+  bool textLost = false;
+  if (what & ui::syncState) {
+    textLost = SyncItems();
+    // 0 lifts the limit, as the model's 0 means.
+    SendMessageW(window, CB_LIMITTEXT, WPARAM(combo_.MaxLength()), 0);
+  }
+  if ((what & ui::syncText) || textLost) SyncSelection();
+  if (what & (ui::syncBounds | ui::syncVisible | ui::syncFont | ui::syncState)) SyncHeight();
+}
+
+bool Win32ComboBox::SyncItems() {
+  if (combo_.Items() == shownItems_) return false;
+  HWND window = Window();
+  settingText_ = true;
+  SendMessageW(window, CB_RESETCONTENT, 0, 0);
+  for (const std::string& item : combo_.Items())
+    SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+  settingText_ = false;
+  shownItems_ = combo_.Items();
+  return true;
+}
+
+void Win32ComboBox::SyncSelection() {
+  HWND window = Window();
+  const int index = combo_.ItemIndex();
+  const std::wstring text = Widen(combo_.Text());
+  settingText_ = true;
+  // Selecting shows the item's text; -1 empties the edit. Free text is set after it.
+  if (int(SendMessageW(window, CB_GETCURSEL, 0, 0)) != index)
+    SendMessageW(window, CB_SETCURSEL, WPARAM(index), 0);
+  if (WindowText() != text) SetWindowTextW(window, text.c_str());
+  settingText_ = false;
+}
+
+int Win32ComboBox::ClosedHeight() const {
+  RECT closed{};
+  GetWindowRect(Window(), &closed);
+  return closed.bottom - closed.top;
+}
+
+void Win32ComboBox::SyncHeight() {
+  HWND window = Window();
+  // The closed box is as high as its text field makes it: fit that field to the model. The
+  // field's height and the box's grow together, though what the field reports may differ
+  // from what it was given; the second step corrects by what the first one missed.
+  int field = int(SendMessageW(window, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+  for (int step = 0; step < 2 && field > 0; ++step) {
+    const int missing = combo_.Height() - ClosedHeight();
+    if (missing == 0 || field + missing <= 0) break;
+    field += missing;
+    SendMessageW(window, CB_SETITEMHEIGHT, WPARAM(-1), field);
+  }
+  // The window's height holds the open list too; a short list opens no higher than its items.
+  const int rows = std::max(1, std::min(combo_.DropDownCount(), int(combo_.Items().size())));
+  const int item = int(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0));
+  SetWindowPos(window, nullptr, 0, 0, combo_.Width(), ClosedHeight() + rows * item + 2,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32ComboBox::Command(unsigned code) {
+  if (settingText_) return;
+  if (code == CBN_EDITCHANGE) {
+    combo_.UserChangedText(Narrow(WindowText()));
+  } else if (code == CBN_SELCHANGE) {
+    // Sent before the edit shows the chosen item: the list's selection is the answer.
+    const int index = int(SendMessageW(Window(), CB_GETCURSEL, 0, 0));
+    if (index >= 0) combo_.UserSelected(index);
+  }
+}
+
+HBRUSH Win32ComboBox::ControlColor(HDC dc) {
+  if (!combo_.Enabled()) return nullptr;  // the platform's greyed look
+  SetTextColor(dc, ToColorRef(combo_.GetFont().color));
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return GetSysColorBrush(COLOR_WINDOW);
+}
+
+}  // namespace win32
