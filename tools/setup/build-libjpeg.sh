@@ -19,16 +19,17 @@ ensure_deb_src() {
     return 1
   fi
   echo "libjpeg: adding deb-src entries for Debian's mirrors"
-  local f
+  local f lines stanzas
   if [ -f /etc/apt/sources.list ]; then
-    sed -n 's/^[[:space:]]*deb[[:space:]]\(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list \
-      > /etc/apt/sources.list.d/tutor-deb-src.list
+    lines=$(sed -n 's/^[[:space:]]*deb[[:space:]]\(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list)
+    [ -z "$lines" ] || printf '%s\n' "$lines" >/etc/apt/sources.list.d/tutor-deb-src.list
   fi
-  for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] && [ "$(basename "$f")" != tutor-deb-src.sources ] || continue
+  stanzas=$(for f in /etc/apt/sources.list.d/*.sources; do
+    [ -f "$f" ] || continue
     awk 'BEGIN { RS = ""; ORS = "\n\n" }
          /URIs:[^\n]*debian/ && /Types:[^\n]*deb/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f"
-  done > /etc/apt/sources.list.d/tutor-deb-src.sources
+  done)
+  [ -z "$stanzas" ] || printf '%s\n' "$stanzas" >/etc/apt/sources.list.d/tutor-deb-src.sources
   return 0
 }
 
