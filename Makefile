@@ -95,6 +95,10 @@ bench: native
 	@for bin in build/native/bench/bench_*; do \
 	  [ -x "$$bin" ] || continue; echo "=== $$(basename $$bin)"; "$$bin"; \
 	done
+	@if [ -n "$(call have,tests/bench/win/*.cpp)" ]; then \
+	  $(MAKE) --no-print-directory win64 wine-prefix; \
+	  echo "=== bench_win.exe (Wine)"; $(SETUP)/wine-run.sh --xvfb build/win64/bin/bench_win.exe; \
+	fi
 
 clean:
 	rm -rf build/native build/win64 build/win32 build/e2e
