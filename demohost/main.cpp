@@ -43,9 +43,24 @@ HWND CreateHostWindow(HINSTANCE instance) {
   return window;
 }
 
+// The host's installer names the narration folder; the demo's lies beside the program.
+void RegisterNarrationFolder() {
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Tavrilenk\\Zendri Accounting 2000\\Tutorial", 0,
+                      nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  if (RegQueryValueExW(key, L"SoundPath", nullptr, nullptr, nullptr, nullptr) == ERROR_FILE_NOT_FOUND) {
+    const std::wstring folder = OwnFolder() + L"narration";
+    RegSetValueExW(key, L"SoundPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   DWORD((folder.size() + 1) * sizeof(wchar_t)));
+  }
+  RegCloseKey(key);
+}
+
 }  // namespace
 
 int main() {
+  RegisterNarrationFolder();
   OleInitialize(nullptr);
   const std::wstring dll = OwnFolder() + L"Tutor.dll";
   HMODULE library = LoadLibraryW(dll.c_str());

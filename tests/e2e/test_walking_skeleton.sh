@@ -13,6 +13,11 @@ header=$(pixel $(at 300 40) skeleton_start)
 panel=$(pixel $(at 600 500) skeleton_start)
 check "the background picture is drawn (dark header, got $header)" test "$(( 16#${header:0:2} ))" -lt 100
 check "the content panel is light (got $panel)" test "$(( 16#${panel:0:2} ))" -gt 180
+# The navigation glyphs stand at their design places moved by (112, 84): Next's arrow is light
+# on the dark bar, and left of the design the window is plain white.
+glyph=$(pixel $(at 652 567) skeleton_start)
+check "the Next glyph is drawn at its place (got $glyph)" test "$(( 16#${glyph:0:2} ))" -gt 200
+check_eq "outside the design the window is white" FFFFFF "$(pixel 60 400 skeleton_start)"
 expect_step 1
 press $EXIT_XY
 wait_exit 30
