@@ -37,7 +37,9 @@ endforeach()
 function(tutor_windows_binary target)
   target_compile_options(${target} PRIVATE ${TUTOR_WARNINGS})
   target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++
-    -Wl,--dynamicbase -Wl,--nxcompat $<$<BOOL:${TUTOR_WIN64}>:-Wl,--high-entropy-va>)
+    -Wl,--dynamicbase -Wl,--nxcompat $<$<BOOL:${TUTOR_WIN64}>:-Wl,--high-entropy-va>
+    # Shipping builds carry no symbol table (a third of the image).
+    $<$<CONFIG:Release>:-s>)
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${TUTOR_BIN_DIR}
     ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/lib)
