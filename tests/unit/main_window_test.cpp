@@ -6,6 +6,7 @@
 #include "Tutorial/MsgForm.h"
 #include "platform/data/table.h"
 #include "platform/os/error.h"
+#include "platform/ui/errors.h"
 #include "platform/ui/image.h"
 #include "tests/unit/wizard_fixture.h"
 
@@ -305,4 +306,18 @@ TEST_F(WizardTest, SavingOnCloseUpdatesTheEditShowingThePath) {
     ASSERT_TRUE(w.MainData().Tasks.Locate("Step", task));
     EXPECT_EQ(w.MainData().Tasks.FieldByName("Accomplished").AsBoolean(), task != 3) << task;
   }
+}
+
+TEST_F(WizardTest, AWindowWithoutTheHostsInterfaceFailsAnAssertionNamingItsPlace) {
+  TfmMain& w = Open();
+  try {
+    w.GetMainForm();
+    FAIL() << "no host interface must be an assertion failure";
+  } catch (const ui::AssertionFailure& e) {
+    EXPECT_STREQ(e.what(), "Assertion failed (Tutorial\\Main, line 731)");
+  }
+  // Shown like any other error when it reaches the message loop.
+  app.Guard([&] { w.GetMainForm(); });
+  ASSERT_EQ(backend.ErrorBoxes().size(), 1u);
+  EXPECT_EQ(backend.ErrorBoxes()[0], "Assertion failed (Tutorial\\Main, line 731)");
 }
