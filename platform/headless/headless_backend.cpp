@@ -3,30 +3,12 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "platform/headless/headless_native_form.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
 #include "platform/ui/timer.h"
 
 namespace headless {
-namespace {
-
-class HeadlessNativeForm : public ui::NativeForm {
- public:
-  explicit HeadlessNativeForm(ui::Form& form) : form_(form) {}
-  void Show() override {}
-  void Hide() override {}
-  void SyncWindow() override {}
-  void Invalidate(const ui::Rect&) override {}
-  void Update() override {}
-  void BringToFront() override {}
-  void SetMouseCapture(bool) override {}
-  void* Handle() const override { return &form_; }
-
- private:
-  ui::Form& form_;
-};
-
-}  // namespace
 
 std::unique_ptr<ui::NativeForm> HeadlessBackend::CreateNativeForm(ui::Form& form) {
   return std::make_unique<HeadlessNativeForm>(form);

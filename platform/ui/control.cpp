@@ -112,6 +112,34 @@ void Control::SetCaption(const std::string& caption) {
   Invalidate();
 }
 
+void Control::SetHint(const std::string& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  NotifyHintChanged();
+}
+
+void Control::SetShowHint(bool show) {
+  parentShowHint_ = false;
+  if (show == showHint_) return;
+  showHint_ = show;
+  NotifyHintChanged();
+}
+
+void Control::SetParentShowHint(bool parentShowHint) {
+  if (parentShowHint == parentShowHint_) return;
+  parentShowHint_ = parentShowHint;
+  NotifyHintChanged();
+}
+
+bool Control::ShowsHint() const {
+  return showHint_ || (parentShowHint_ && parent_ && parent_->ShowsHint());
+}
+
+// A hint on screen must not outlive the text or the setting it was shown for.
+void Control::NotifyHintChanged() {
+  if (Form* form = GetForm()) form->HintSettingsChanged(*this);
+}
+
 void Control::SetFont(const Font& font) {
   parentFont_ = false;
   if (font == font_) return;

@@ -70,9 +70,15 @@ class Control : public ActionClient {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
   const std::string& Hint() const { return hint_; }
-  void SetHint(const std::string& hint) { hint_ = hint; }
+  void SetHint(const std::string& hint);
+  // The control's own setting. Setting it explicitly stops following the parent.
   bool ShowHint() const { return showHint_; }
-  void SetShowHint(bool show) { showHint_ = show; }
+  void SetShowHint(bool show);
+  // While true (the default), the control also shows its hint when its parent shows hints.
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool parentShowHint);
+  // Whether the hint is shown: the own setting, or the parent's while following it.
+  bool ShowsHint() const;
   Cursor GetCursor() const { return cursor_; }
   void SetCursor(Cursor cursor) { cursor_ = cursor; }
   const Font& GetFont() const { return font_; }
@@ -145,6 +151,7 @@ class Control : public ActionClient {
   void NotifyDetaching(Form& form);
   void NotifyShowingChanged();
   void NotifyParentFontChanged();
+  void NotifyHintChanged();
 
  private:
   friend class Form;
@@ -159,6 +166,7 @@ class Control : public ActionClient {
   std::string caption_;
   std::string hint_;
   bool showHint_ = false;
+  bool parentShowHint_ = true;
   Cursor cursor_ = Cursor::Default;
   Font font_;
   bool parentFont_ = true;

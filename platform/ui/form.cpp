@@ -76,6 +76,7 @@ void Form::Show() {
 }
 
 void Form::Hide() {
+  hints_.Cancel();
   SetVisible(false);
   if (native_) native_->Hide();
 }
@@ -135,9 +136,15 @@ void Form::UpdateHot(Point p) {
   hot_ = hit;
   if (old) old->MouseLeave();
   if (hot_) hot_->MouseEnter();
+  // No hints while a button is held.
+  if (captured_)
+    hints_.Cancel();
+  else
+    hints_.HotChanged(hot_);
 }
 
 void Form::HandleMouseMove(Point p) {
+  hints_.MouseMoved(p);
   UpdateHot(p);
   if (Control* target = captured_ ? captured_ : hot_) {
     target->MouseMove({MouseButton::Left, ToControl(*target, p), false});
@@ -145,7 +152,9 @@ void Form::HandleMouseMove(Point p) {
 }
 
 void Form::HandleMouseDown(MouseButton button, Point p, bool doubleClick) {
+  hints_.MouseMoved(p);
   UpdateHot(p);
+  hints_.Pressed();
   Control* target = hot_;
   if (!target) return;
   captured_ = target;
@@ -163,6 +172,7 @@ void Form::HandleMouseUp(MouseButton button, Point p) {
 
 void Form::HandleMouseLeave() {
   if (captured_) return;  // the capture keeps delivering moves
+  hints_.Cancel();
   if (Control* old = hot_) {
     hot_ = nullptr;
     old->MouseLeave();
@@ -211,6 +221,7 @@ void Form::FocusMovedTo(WindowedControl* control) {
 }
 
 void Form::ForgetControl(Control& control) {
+  hints_.Forget(control);
   if (hot_ == &control) hot_ = nullptr;
   if (captured_ == &control) {
     captured_ = nullptr;

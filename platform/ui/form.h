@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/ui/control.h"
+#include "platform/ui/hint_tracker.h"
 
 namespace ui {
 
@@ -37,6 +39,10 @@ class NativeForm {
   virtual void SetMouseCapture(bool capture) = 0;
   // The native handle (an HWND on Windows), opaque to portable code.
   virtual void* Handle() const = 0;
+  // Shows `text` as the hint near the mouse at `formPoint`, replacing any hint up; the form
+  // decides when. A window that cannot show hints ignores both.
+  virtual void ShowHint(const std::string& /*text*/, Point /*formPoint*/) {}
+  virtual void HideHint() {}
 };
 
 class Form : public Control {
@@ -105,6 +111,8 @@ class Form : public Control {
 
   // A control is leaving the tree: forget every pointer to it.
   void ForgetControl(Control& control);
+  // A control's hint, ShowHint or ParentShowHint changed.
+  void HintSettingsChanged(Control& control) { hints_.SettingsChanged(control, hot_); }
 
  protected:
   virtual void CloseQuery(bool& canClose);
@@ -126,6 +134,7 @@ class Form : public Control {
   Control* hot_ = nullptr;
   Control* captured_ = nullptr;
   WindowedControl* active_ = nullptr;
+  HintTracker hints_{*this};
 };
 
 }  // namespace ui

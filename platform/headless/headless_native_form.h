@@ -1,0 +1,43 @@
+#pragma once
+// The stand-in for a form's window: it draws nothing, but keeps the hint it was asked to
+// show, so tests read what a user would see.
+#include <string>
+
+#include "platform/ui/form.h"
+
+namespace headless {
+
+class HeadlessNativeForm : public ui::NativeForm {
+ public:
+  explicit HeadlessNativeForm(ui::Form& form) : form_(form) {}
+  void Show() override {}
+  void Hide() override {}
+  void SyncWindow() override {}
+  void Invalidate(const ui::Rect&) override {}
+  void Update() override {}
+  void BringToFront() override {}
+  void SetMouseCapture(bool) override {}
+  void* Handle() const override { return &form_; }
+  void ShowHint(const std::string& text, ui::Point formPoint) override {
+    hint_ = text;
+    hintPoint_ = formPoint;
+  }
+  void HideHint() override { hint_.clear(); }
+
+  // The hint up now; empty while none is.
+  const std::string& Hint() const { return hint_; }
+  // Where the mouse was when it was shown, in form coordinates.
+  ui::Point HintPoint() const { return hintPoint_; }
+
+  // The stand-in behind a form shown on the headless backend.
+  static HeadlessNativeForm& Of(const ui::Form& form) {
+    return static_cast<HeadlessNativeForm&>(*form.Native());
+  }
+
+ private:
+  ui::Form& form_;
+  std::string hint_;
+  ui::Point hintPoint_;
+};
+
+}  // namespace headless
