@@ -11,6 +11,7 @@
 #include "platform/win32/system_message.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_backend.h"
+#include "platform/win32/win32_hint_window.h"
 #include "platform/win32/win32_native_control.h"
 
 namespace win32 {
@@ -83,6 +84,7 @@ Win32NativeForm::Win32NativeForm(Win32Backend& backend, ui::Form& form)
 }
 
 Win32NativeForm::~Win32NativeForm() {
+  hint_.reset();
   if (HWND window = window_.Get()) {
     // The form is going: no message of the window's destruction may reach it.
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -413,6 +415,18 @@ void Win32NativeForm::Invalidate(const ui::Rect& formRect) {
 void Win32NativeForm::Update() { UpdateWindow(window_.Get()); }
 
 void Win32NativeForm::BringToFront() { BringWindowToTop(window_.Get()); }
+
+void Win32NativeForm::ShowHint(const std::string& text, ui::Point formPoint) {
+  HWND window = window_.Get();
+  if (!hint_) hint_ = std::make_unique<Win32HintWindow>(window, backend_.Module());
+  POINT mouse{formPoint.x, formPoint.y};
+  ClientToScreen(window, &mouse);
+  hint_->Show(Widen(text), mouse);
+}
+
+void Win32NativeForm::HideHint() {
+  if (hint_) hint_->Hide();
+}
 
 void Win32NativeForm::SetMouseCapture(bool capture) {
   HWND window = window_.Get();

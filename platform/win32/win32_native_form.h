@@ -5,12 +5,16 @@
 // the form without being applied again.
 #include "platform/win32/windows_api.h"
 
+#include <memory>
+#include <string>
+
 #include "platform/ui/form.h"
 #include "platform/win32/unique_handle.h"
 
 namespace win32 {
 
 class Win32Backend;
+class Win32HintWindow;
 
 class Win32NativeForm : public ui::NativeForm {
  public:
@@ -27,6 +31,8 @@ class Win32NativeForm : public ui::NativeForm {
   void BringToFront() override;
   void SetMouseCapture(bool capture) override;
   void* Handle() const override { return window_.Get(); }
+  void ShowHint(const std::string& text, ui::Point formPoint) override;
+  void HideHint() override;
 
   HWND Window() const { return window_.Get(); }
   ui::Form& GetForm() const { return form_; }
@@ -52,6 +58,7 @@ class Win32NativeForm : public ui::NativeForm {
   Win32Backend& backend_;
   ui::Form& form_;
   UniqueWindow window_;
+  std::unique_ptr<Win32HintWindow> hint_;  // made for the first hint; goes before the window
   bool trackingLeave_ = false;
   bool fromWindow_ = false;  // the form is being told what the window did: do not apply it back
   bool shownOnce_ = false;
