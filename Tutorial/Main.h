@@ -34,9 +34,7 @@ class TfmMain : public ui::Form {
   TfmContentSheet* PageOf(int step) const;
   void FreeAllPages();
   host::IXMainForm* GetMainForm() const;
-  const host::TZndrAppData& AppData() const { return FAppData.Get(); }
   void SetAppData(const host::TZndrAppData& data) { FAppData.Assign(data); }
-  void ReleaseAppData() { FAppData.Reset(); }
 
   bool TaskSatisfied(int task);
   void RecomputeCreationTasks();

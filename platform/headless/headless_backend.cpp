@@ -15,11 +15,6 @@ std::unique_ptr<ui::NativeForm> HeadlessBackend::CreateNativeForm(ui::Form& form
 }
 
 void HeadlessBackend::RunModalLoop(ui::Form& form) {
-  modalStack_.push_back(&form);
-  struct Pop {
-    std::vector<ui::Form*>& stack;
-    ~Pop() { stack.pop_back(); }
-  } pop{modalStack_};
   ui::Application& app = ui::Application::Instance();
   app.Idle();
   for (;;) {

@@ -48,7 +48,6 @@ class HeadlessBackend : public ui::Backend {
   const std::vector<std::string>& ErrorBoxes() const { return errors_; }
   void ClearErrorBoxes() { errors_.clear(); }
   const std::vector<ui::Cursor>& CursorChanges() const { return cursorChanges_; }
-  std::vector<ui::Form*> ModalStack() const { return modalStack_; }
   // Paints a form onto a fresh recording canvas.
   RecordingCanvas Paint(ui::Form& form);
 
@@ -66,7 +65,6 @@ class HeadlessBackend : public ui::Backend {
   std::deque<ModalAnswer> answers_;
   std::vector<std::string> errors_;
   std::vector<ui::Cursor> cursorChanges_;
-  std::vector<ui::Form*> modalStack_;
 };
 
 }  // namespace headless

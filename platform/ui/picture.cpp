@@ -34,11 +34,6 @@ uint32_t ReadLe(const uint8_t* p, int bytes) {
 Picture::Picture(int width, int height)
     : width_(width), height_(height), pixels_(size_t(width) * size_t(height) * 4, 0) {}
 
-uint32_t Picture::PixelAt(int x, int y) const {
-  const uint8_t* p = &pixels_[(size_t(y) * size_t(width_) + size_t(x)) * 4];
-  return (uint32_t(p[3]) << 24) | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
-}
-
 Picture Picture::FromJpeg(std::span<const uint8_t> bytes) {
   jpeg_decompress_struct info{};
   JpegErrorManager errors{};

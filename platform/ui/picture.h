@@ -21,8 +21,6 @@ class Picture {
   bool IsEmpty() const { return width_ == 0 || height_ == 0; }
   const uint8_t* Pixels() const { return pixels_.data(); }
   uint8_t* Pixels() { return pixels_.data(); }
-  // Pixel as 0xAARRGGBB.
-  uint32_t PixelAt(int x, int y) const;
 
   // A copy of the rectangle (x, y, w, h); used to cut image-list strips.
   Picture Crop(int x, int y, int w, int h) const;
