@@ -1,23 +1,25 @@
 #include "platform/ui/field_binding.h"
 
-#include <charconv>
-#include <cstdint>
+#include <optional>
 
+#include "platform/data/data_error.h"
 #include "platform/data/field.h"
 #include "platform/data/table.h"
+#include "platform/data/value.h"
 #include "platform/ui/errors.h"
 
 namespace ui {
 namespace {
 
-bool ParsesAsInteger(const std::string& text) {
-  if (text.empty()) return true;  // an empty control clears the field
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  if (*begin == '+') ++begin;
-  int32_t value = 0;
-  const auto [ptr, error] = std::from_chars(begin, end, value);
-  return error == std::errc() && ptr == end;
+// The field's own conversion decides; blank text clears the field.
+std::optional<std::string> IntegerError(const data::Field& field, const std::string& text) {
+  if (text.find_first_not_of(' ') == std::string::npos) return std::nullopt;
+  try {
+    data::ParseInteger(text, field.Name());
+  } catch (const data::DataError& e) {
+    return e.what();
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -60,7 +62,8 @@ void FieldBinding::FieldChanged(const data::Field& field) {
 }
 
 void FieldBinding::Store(std::string text) {
-  if (!GetField() || (IsIntegerField() && !ParsesAsInteger(text))) return;
+  const data::Field* field = GetField();
+  if (!field || (IsIntegerField() && IntegerError(*field, text))) return;
   // The control shows the user's text already: while it goes into the record, the table's
   // notices must not write it back (that would move the caret).
   storing_ = true;
@@ -74,10 +77,11 @@ void FieldBinding::Store(std::string text) {
 }
 
 void FieldBinding::CheckOnExit(const std::string& text) {
-  if (!IsIntegerField() || ParsesAsInteger(text)) return;
-  const std::string refused = text;  // `text` may be the control's, which Load replaces
-  Load();                            // the field keeps its old value
-  throw Error("'" + refused + "' is not a valid integer value for field '" + GetField()->Name() + "'");
+  if (!IsIntegerField()) return;
+  const std::optional<std::string> error = IntegerError(*GetField(), text);
+  if (!error) return;
+  Load();  // the field keeps its old value
+  throw Error(*error);
 }
 
 }  // namespace ui
