@@ -1,5 +1,6 @@
 #pragma once
 // Settings and names shared by the window and the pages.
+#include <array>
 #include <string>
 
 namespace tutorial {
@@ -10,5 +11,18 @@ inline constexpr const char* kTutorialSubKey = "Tutorial";
 
 // The folder of the narration files, ending in a separator; set when the window is created.
 std::string& SoundFolder();
+
+// The narration file of each voice-button or data-edit Tag, 1 to 21 (index Tag - 1).
+inline constexpr std::array<const char*, 21> WaveFiles = {
+    "4.wav",  "6.wav",  "7.wav",  "9.wav",  "10.wav", "11.wav", "13.wav",
+    "14.wav", "15.wav", "16.wav", "19.wav", "21.wav", "22.wav", "23.wav",
+    "24.wav", "31.wav", "32.wav", "33.wav", "31.wav", "32.wav", "33.wav"};
+
+// Periods per fiscal year offered by the fiscal-year page, by choice 0 to 3; the last is
+// also the default.
+inline constexpr std::array<int, 4> PeriodChoices = {1, 2, 4, 12};
+
+// The host's business-section number of the default-account actions with tags 8 to 14.
+inline constexpr std::array<int, 7> SectionNumbers = {0, 1, 2, 3, 4, 5, 6};
 
 }  // namespace tutorial

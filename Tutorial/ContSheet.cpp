@@ -27,6 +27,12 @@ void TfmContentSheet::PageLeave() { UpdateTasks(); }
 
 void TfmContentSheet::FirstVisit() { Timer1.SetEnabled(true); }
 
+// The narration player arrives with the window's bgSound; until then pages are silent.
+void TfmContentSheet::PlaySound(const std::string&) {}
+void TfmContentSheet::StopSound() {}
+void TfmContentSheet::VoiceClick(ui::Control&) {}
+void TfmContentSheet::EnterEdit(ui::Control&) {}
+
 void TfmContentSheet::ExitEdit(ui::Control&) {
   UpdateTasks();
   RefreshMarks();

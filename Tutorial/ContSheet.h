@@ -34,6 +34,15 @@ class TfmContentSheet : public ui::Frame {
   virtual void SoundFinished(const std::string& fileName) { (void)fileName; }
   virtual void FirstVisit();
 
+  // --- narration, through the window's single player ---
+  // Stops what plays, then plays `fileName` from the sound folder (empty: only stops).
+  // Never reports an error: a missing or broken file is silence.
+  void PlaySound(const std::string& fileName);
+  void StopSound();
+  // Voice buttons: plays the narration table's entry for the sender's Tag.
+  void VoiceClick(ui::Control& sender);
+  // Data edits: the first entry in this visit plays the entry for the sender's Tag.
+  void EnterEdit(ui::Control& sender);
   // Leaving a data edit updates the page's tasks and check marks at once.
   void ExitEdit(ui::Control& sender);
 

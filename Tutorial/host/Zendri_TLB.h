@@ -99,6 +99,17 @@ struct IXMainForm : IDispatch {
   virtual HRESULT STDMETHODCALLTYPE GetLocationForm(LONG id, ILocationForm** form) = 0;  // 54
 };
 
+// The host's current database connection, the answer to message kQueryCurrentDatabase
+// (0x340F) sent to the host's main window: wParam is the address of an empty
+// IZndrConnection* cell, lParam 0. A host that answers non-zero has stored a connection
+// there with one reference taken for the caller, who releases it when done.
+inline constexpr unsigned kQueryCurrentDatabase = 0x340F;
+
+struct IZndrConnection : IDispatch {
+  virtual HRESULT STDMETHODCALLTYPE GetDatabaseName(BSTR* fileName) = 0;      // 7: full path
+  virtual HRESULT STDMETHODCALLTYPE GetConnected(VARIANT_BOOL* connected) = 0;  // 8
+};
+
 #undef TUTOR_SLOT
 
 }  // namespace host
