@@ -2,7 +2,10 @@
 
 #include "Tutorial/Main.h"
 #include "Tutorial/Skin.h"
+#include "Tutorial/dmMain.h"
+#include "components/ZndrSpeedButton.h"
 #include "platform/ui/db_edit.h"
+#include "platform/ui/image.h"
 #include "platform/ui/label.h"
 
 namespace tutorial {
@@ -46,6 +49,46 @@ void TfmContentSheet::ActionList2Update(ui::Action& action, bool& handled) {
 }
 
 TdmMainData& TfmContentSheet::MainData() const { return owner_.MainData(); }
+
+ui::Label& TfmContentSheet::AddLabel(const std::string& name, const ui::Rect& place,
+                                     const std::string& text, const ui::Font& font, bool wordWrap) {
+  auto& label = Add<ui::Label>(name);
+  label.SetBounds(place);
+  label.SetFont(font);
+  label.SetWordWrap(wordWrap);
+  label.SetCaption(text);
+  return label;
+}
+
+ui::Image& TfmContentSheet::AddMark(const std::string& name, const ui::Rect& place) {
+  auto& mark = Add<ui::Image>(name);
+  mark.SetBounds(place);
+  if (const ui::Picture* picture = MainData().CheckMark.Image(0))
+    mark.SetPicture(std::make_shared<ui::Picture>(*picture));
+  mark.SetVisible(false);
+  return mark;
+}
+
+components::TZndrSpeedButton& TfmContentSheet::AddVoiceButton(const std::string& name,
+                                                              const ui::Rect& place, int tag) {
+  auto& button = Add<components::TZndrSpeedButton>(name);
+  button.SetBounds(place);
+  button.SetTag(tag);
+  button.SetImageList(&MainData().NormImageList);
+  button.SetHotImages(&MainData().HotImageList);
+  button.SetImageIndex(0);
+  button.SetBorderStyle(components::zsbbNone);
+  button.SetTransparent(true);
+  button.SetCursor(ui::Cursor::Hand);
+  button.OnClick = [this](ui::Control& sender) { VoiceClick(sender); };
+  return button;
+}
+
+void TfmContentSheet::ShowMark(ui::Image& mark, int task) {
+  data::Table& tasks = MainData().Tasks;
+  if (!tasks.Locate("Step", int32_t(task))) return;
+  mark.SetVisible(tasks.FieldByName("Accomplished").AsBoolean());
+}
 
 ui::Label& TfmContentSheet::AddTitle(const std::string& title) {
   title_ = title;

@@ -13,7 +13,13 @@ class Table;
 }
 namespace ui {
 class DBEdit;
+class Image;
 class Label;
+struct Font;
+struct Rect;
+}
+namespace components {
+class TZndrSpeedButton;
 }
 
 namespace tutorial {
@@ -63,6 +69,17 @@ class TfmContentSheet : public ui::Frame {
   // The window this page lives in.
   TfmMain& Owner() const { return owner_; }
   TdmMainData& MainData() const;
+  // --- layout builders: one line a component, at its design place (page coordinates) ---
+  ui::Label& AddLabel(const std::string& name, const ui::Rect& place, const std::string& text,
+                      const ui::Font& font, bool wordWrap = false);
+  // A task's check mark, hidden until RefreshMarks shows it.
+  ui::Image& AddMark(const std::string& name, const ui::Rect& place);
+  // A voice button in the skin's look; a click plays the narration of `tag` (VoiceClick).
+  components::TZndrSpeedButton& AddVoiceButton(const std::string& name, const ui::Rect& place,
+                                               int tag);
+  // Shows `mark` exactly when the task is accomplished; a task without a row leaves it as is.
+  void ShowMark(ui::Image& mark, int task);
+
   // Adds the page's heading in the skin's style.
   ui::Label& AddTitle(const std::string& title);
   // Adds a captioned edit bound to a field; leaving it updates the tasks and marks.

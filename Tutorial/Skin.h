@@ -9,6 +9,15 @@ inline constexpr ui::Color kAccent = ui::Rgb(221, 120, 0);  // 30941
 inline constexpr ui::Color kInk = ui::Rgb(30, 40, 90);
 inline constexpr int kPageMargin = 24;
 
+// The pages' design: background, and the named text styles of their components.
+inline constexpr ui::Color kPageColor = ui::Rgb(245, 245, 245);
+inline constexpr ui::Color kEditColor = ui::Rgb(255, 213, 170);
+inline ui::Font PageTitle() { return {"Arial Black", 16, true, false, false, kAccent}; }
+inline ui::Font Paragraph() { return {"Arial", 13, false, false, false, ui::clNavy}; }
+inline ui::Font StepLabel() { return {"Arial", 13, true, false, false, ui::clNavy}; }
+inline ui::Font FieldLabel() { return {"Britannic Bold", 16, true, false, false, ui::clNavy}; }
+inline ui::Font DataEdit() { return {"MS Sans Serif", 13, false, false, false, ui::clWindowText}; }
+
 inline ui::Font TitleFont() { return {"Times New Roman", 26, true, false, false, kAccent}; }
 inline ui::Font TextFont() { return {"Arial", 15, false, false, false, kInk}; }
 inline ui::Font EditFont() { return {"Arial", 15, false, false, false, ui::clWindowText}; }
