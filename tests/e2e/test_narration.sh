@@ -80,6 +80,10 @@ expect_step 2 "Next went on to step 2"
 check_eq "2.wav never started" 2 "$(stream_count)"
 cut=$(stream_size 2)
 check "1.wav was cut short ($cut of $long bytes)" test "$cut" -lt $((long / 2))
-press $EXIT_XY
+# A close request ends the run with false, read by the host as a 32-bit Boolean.
+focus_window
+key alt+F4
 wait_exit 30
+check_eq "a close request ends the run with exit code 1" 1 "$DEMO_EXIT"
+check "DemoHost read false" grep -q "LaunchTutorial returned false" "$DEMO_LOG"
 finish
