@@ -39,9 +39,12 @@ std::string FindDataFolder(const std::string& hostExecutable) {
       } catch (const std::exception& error) {
         // A value of another type names no folder; guessing one could write the tables
         // where the next run does not look.
+        const std::string why = dynamic_cast<const os::RegistryTypeError*>(&error)
+                                    ? std::string("it is not text.")
+                                    : os::ReasonClause(error.what());
         throw os::OsError(std::string("The tutorial data folder cannot be read from the registry "
-                                      "value of \"") + kRegistryKey + "\\Main\": " +
-                          error.what() + ". What this run enters cannot be saved.");
+                                      "value \"") + kRegistryKey + "\\Main\": " + why +
+                          " What this run enters cannot be saved.");
       }
       // An empty value names no folder; taken literally it would put the files at the root.
       if (folder && !folder->empty()) return *folder;

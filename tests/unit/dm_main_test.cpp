@@ -135,7 +135,7 @@ TEST_F(DmMainTest, TheRegistryNamesTheDataFolder) {
   const auto before = std::filesystem::last_write_time(data.Path() + "TutorComp.cds");
   dm = Start();
   ASSERT_EQ(errors_.size(), 1u);
-  EXPECT_NE(errors_[0].find("registry value of \"" + kMainKey + "\\Main\": Invalid data type"),
+  EXPECT_NE(errors_[0].find("registry value \"" + kMainKey + "\\Main\": it is not text."),
             std::string::npos)
       << errors_[0];
   dm->Company.Edit();
