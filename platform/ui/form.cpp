@@ -133,7 +133,7 @@ void Form::PaintAll(Canvas& canvas) {
   if (focused_ && focused_->IsShowing()) {
     Rect mark = focused_->FormBounds();
     mark = Rect::FromBounds(mark.left + 3, mark.top + 3, mark.Width() - 6, mark.Height() - 6);
-    canvas.Rectangle(mark, Pen{clBlack, 1}, Brush{clWhite, true});
+    canvas.Rectangle(mark, Pen{clBlue, 1}, Brush{clWhite, true});
   }
 }
 

@@ -20,26 +20,29 @@ typed_run() {
 
 typed_run 'D:\First.gdb'
 screenshot keyboard_question >/dev/null
-key Escape; sleep 0.5
-check "Escape answers Cancel: the assistant stays" _demo_running
 key Tab; sleep 0.3
 screenshot keyboard_focus_moved >/dev/null
+# The mark: a blue frame 3 pixels inside the focused button (No's left edge at x 487).
+check_eq "Tab moves the focus mark to No" 0000ff "$(pixel 487 430 keyboard_focus_moved)"
+check_not "No had no mark before" test "$(pixel 487 430 keyboard_question)" = 0000ff
+key Escape; sleep 0.5
+check "Escape answers Cancel: the assistant stays" _demo_running
 key alt+F4; sleep 1
 key alt+y
 wait_exit 30
-check_eq "Alt+Y saves and ends the run" 0 "$DEMO_EXIT"
+check_eq "Alt+Y saves and ends the run (a close request: exit code 1)" 1 "$DEMO_EXIT"
 check "the path is saved" grep -qF 'D:\\First.gdb' "$E2E_DATA/TutorComp.cds"
 
 typed_run 'Dropped'
 key n
 wait_exit 30
-check_eq "N ends the run" 0 "$DEMO_EXIT"
+check_eq "N ends the run (a close request: exit code 1)" 1 "$DEMO_EXIT"
 check_not "N discards the typing" grep -qF 'Dropped' "$E2E_DATA/TutorComp.cds"
 
 typed_run 'Kept'
 key Return
 wait_exit 30
-check_eq "Return ends the run" 0 "$DEMO_EXIT"
+check_eq "Return ends the run (a close request: exit code 1)" 1 "$DEMO_EXIT"
 check "Return answers Yes" grep -qF 'Kept' "$E2E_DATA/TutorComp.cds"
 
 # A file held by another program while the assistant starts.
@@ -50,7 +53,7 @@ before=$(md5sum <"$E2E_DATA/TutorComp.cds")
 HELD=$E2E_LOGS/$E2E_NAME-held.txt
 "$WINE" "$HELPER" "$(winepath -w "$E2E_DATA/TutorComp.cds")" 12 >"$HELD" 2>&1 &
 HELPER_PID=$!
-for ((i = 0; i < 50; i++)); do grep -q held "$HELD" && break; sleep 0.2; done
+for ((i = 0; i < 50; i++)); do grep -qs held "$HELD" && break; sleep 0.2; done
 check "the helper holds TutorComp.cds" grep -q held "$HELD"
 start_demo
 # The notice comes before the window: the dialog has no title, so look for the dialog's place.
