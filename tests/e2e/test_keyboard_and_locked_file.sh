@@ -23,8 +23,8 @@ screenshot keyboard_question >/dev/null
 key Tab; sleep 0.3
 screenshot keyboard_focus_moved >/dev/null
 # The mark: a blue frame 3 pixels inside the focused button (No's left edge at x 487).
-check_eq "Tab moves the focus mark to No" 0000ff "$(pixel 487 430 keyboard_focus_moved)"
-check_not "No had no mark before" test "$(pixel 487 430 keyboard_question)" = 0000ff
+check_eq "Tab moves the focus mark to No" 0000FF "$(pixel 487 430 keyboard_focus_moved)"
+check_not "No had no mark before" test "$(pixel 487 430 keyboard_question)" = 0000FF
 key Escape; sleep 0.5
 check "Escape answers Cancel: the assistant stays" _demo_running
 key alt+F4; sleep 1
