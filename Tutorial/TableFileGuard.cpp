@@ -51,13 +51,13 @@ std::string TableFileGuard::Load(const std::string& stamp) {
         return "'" + name + "' is too large to be a file of the assistant" + empty +
                kept("too-large");
       case os::FileFault::Denied:
-        return "'" + name + "' could not be read (" + error.Reason().substr(0, error.Reason().size() - 1) +
-               ")" + empty + keptIfChanged("denied");
       case os::FileFault::Other:
         break;
     }
-    return "'" + name + "' could not be read (" + error.Reason().substr(0, error.Reason().size() - 1) +
-           ")" + empty + keptIfChanged("unreadable");
+    std::string reason = error.Reason();
+    if (!reason.empty() && reason.back() == '.') reason.pop_back();
+    return "'" + name + "' could not be read (" + reason + ")" + empty +
+           keptIfChanged(error.Fault() == os::FileFault::Denied ? "denied" : "unreadable");
   } catch (const data::TableFileError& error) {
     table_.CreateEmpty();
     if (error.OtherLayout())
