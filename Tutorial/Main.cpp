@@ -70,8 +70,10 @@ TfmMain::TfmMain(std::string hostExecutable) : ui::Form("fmMain") {
     SetFont({"MS Sans Serif", 11});
 
     // FormCreate
+    // The store's errors go to the window's own display as they are (a copy made here
+    // through std::exception would keep only that type's name as the message).
     MainData_ = std::make_unique<TdmMainData>(
-        std::move(hostExecutable), [&app](const std::exception& e) { app.HandleException(std::make_exception_ptr(e)); });
+        std::move(hostExecutable), [this](const std::exception& e) { ApplicationEvents1Exception(e); });
     CreateComponents();
     const ui::Size desktop = app.DesktopSize();
     if (desktop.width > Image1->Width() || desktop.height > Image1->Height())
@@ -80,6 +82,8 @@ TfmMain::TfmMain(std::string hostExecutable) : ui::Form("fmMain") {
     GetPage(1).SetVisible(true);
     ReadSettings();
     UpdateNextCaption();
+    for (const std::string& notice : MainData_->TakeNotices())
+      app.Guard([&] { ShowMsgForm(notice, kMsgYes); });
   } catch (...) {
     app.OnException = previousExceptionHandler_;
     throw;
@@ -370,21 +374,29 @@ void TfmMain::ActionList1Update(ui::Action& action, bool& handled) {
   }
 }
 
+// Only Cancel keeps the window: whatever else fails here is shown and the window closes,
+// or the user could be left with no way out.
 void TfmMain::CloseQuery(bool& canClose) {
   canClose = true;
+  ui::Application& app = ui::Application::Instance();
   data::Table& company = MainData().Company;
   const data::TableState state = company.State();
   if (state != data::TableState::Edit && state != data::TableState::Insert) return;
-  switch (ShowMsgForm(SSaveDataBeforeExit, kMsgYesNoCancel)) {
+  int answer = ui::mrYes;  // a question that cannot be asked keeps what was typed
+  app.Guard([&] { answer = ShowMsgForm(SSaveDataBeforeExit, kMsgYesNoCancel); });
+  switch (answer) {
     case ui::mrCancel:
       canClose = false;
       break;
     case ui::mrYes:
-      company.Post();
-      RecomputeCreationTasks();
+      app.Guard([&] {
+        company.Post();
+        // Tasks that the Company file held stay as they were when that file was not read.
+        if (!MainData().Unread(company)) RecomputeCreationTasks();
+      });
       break;
     case ui::mrNo:
-      company.Cancel();
+      app.Guard([&] { company.Cancel(); });
       break;
   }
 }

@@ -29,9 +29,10 @@ std::shared_ptr<const ui::Picture> LoadBackground() {
 
 TfmMessage::TfmMessage()
     : ui::Form("fmMessage"),
-      acYes(ActionList1.Add("acYes", 1, SYes)),
-      acNo(ActionList1.Add("acNo", 2, SNo)),
-      acCancel(ActionList1.Add("acCancel", 3, SCancel)) {
+      // The marks underline the first letters, which answer with or without Alt.
+      acYes(ActionList1.Add("acYes", 1, std::string("&") + SYes)),
+      acNo(ActionList1.Add("acNo", 2, std::string("&") + SNo)),
+      acCancel(ActionList1.Add("acCancel", 3, std::string("&") + SCancel)) {
   SetBorderStyle(ui::BorderStyle::None);
   SetBorderWidth(2);
   SetBounds(0, 0, kClientWidth, kClientHeight);
@@ -73,6 +74,7 @@ components::TZndrSpeedButton& TfmMessage::AddButton(const char* name, int left,
   button.SetTransparent(false);
   button.SetFont({"Times New Roman", 16, true, false, false, ui::clWindowText});
   button.SetAction(&action);
+  button.SetTabStop(true);
   return button;
 }
 
@@ -80,6 +82,14 @@ void TfmMessage::SetButtons(uint16_t buttons) {
   zsbYes->SetVisible((buttons & kMsgYes) != 0);
   zsbNo->SetVisible((buttons & kMsgNo) != 0);
   zsbCancel->SetVisible((buttons & kMsgCancel) != 0);
+  // Enter answers with the first button shown, Escape with Cancel, or No without it.
+  components::TZndrSpeedButton* first = zsbYes->Visible()  ? zsbYes
+                                        : zsbNo->Visible() ? zsbNo
+                                        : zsbCancel->Visible() ? zsbCancel
+                                                               : nullptr;
+  SetDefaultControl(first);
+  SetFocusedControl(first);
+  SetCancelControl(zsbCancel->Visible() ? zsbCancel : zsbNo->Visible() ? zsbNo : nullptr);
 }
 
 void TfmMessage::ActionList1Execute(ui::Action& action, bool& handled) {

@@ -24,7 +24,8 @@ class TfmMessage : public ui::Form {
  public:
   TfmMessage();
 
-  // Shows or hides each button from its bit; the buttons keep their places.
+  // Shows or hides each button from its bit; the buttons keep their places. The first one
+  // shown is the default and has the focus; Escape answers Cancel, or No without it.
   void SetButtons(uint16_t buttons);
 
   ui::Image* Image1;

@@ -1,7 +1,10 @@
 #include "Tutorial/dmMain.h"
 
+#include <ctime>
 #include <initializer_list>
+#include <optional>
 
+#include "platform/os/error.h"
 #include "platform/os/file_system.h"
 #include "platform/os/registry.h"
 #include "platform/os/resources.h"
@@ -30,11 +33,38 @@ std::string WithSeparator(std::string folder) {
 std::string FindDataFolder(const std::string& hostExecutable) {
   if (auto key = os::Reg().OpenCurrentUser(kRegistryKey, /*create=*/true)) {
     if (auto main = key->OpenSubKey("Main", /*create=*/false)) {
+      std::optional<std::string> folder;
+      try {
+        folder = main->ReadString("");
+      } catch (const std::exception& error) {
+        // A value of another type names no folder; guessing one could write the tables
+        // where the next run does not look.
+        const std::string why = dynamic_cast<const os::RegistryTypeError*>(&error)
+                                    ? std::string("it is not text.")
+                                    : os::ReasonClause(error.what());
+        throw os::OsError(std::string("The tutorial data folder cannot be read from the registry "
+                                      "value \"") + kRegistryKey + "\\Main\": " + why +
+                          " What this run enters cannot be saved.");
+      }
       // An empty value names no folder; taken literally it would put the files at the root.
-      if (auto folder = main->ReadString(""); folder && !folder->empty()) return *folder;
+      if (folder && !folder->empty()) return *folder;
     }
   }
   return os::FileSystem::FolderOf(hostExecutable);
+}
+
+// The moment of this start, for the names of files kept aside ("20261209-071205").
+std::string Stamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  char text[32];
+  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+  return text;
 }
 
 }  // namespace
@@ -100,22 +130,44 @@ void TdmMainData::LoadPictures() {
 
 TdmMainData::~TdmMainData() { DataModuleDestroy(); }
 
+// Whatever fails here, the four tables end up open: a table that is not open would refuse
+// every edit of the run, and the user could type nothing.
 void TdmMainData::DataModuleCreate(const std::string& hostExecutable) {
-  dataFolder_ = WithSeparator(FindDataFolder(hostExecutable));
-  Tasks.SetFileName(dataFolder_ + "TutorTasks.cds");
-  Company.SetFileName(dataFolder_ + "TutorComp.cds");
-  Currency.SetFileName(dataFolder_ + "TutorCurrency.cds");
-  DefAcct.SetFileName(dataFolder_ + "TutorDefAcct.cds");
-  // A missing, damaged or outdated file never stops the assistant: the table starts empty
-  // and the file is replaced at the end of the run.
+  std::exception_ptr folderError;
+  try {
+    dataFolder_ = WithSeparator(FindDataFolder(hostExecutable));
+  } catch (...) {
+    folderError = std::current_exception();
+    dataFolder_.clear();
+  }
+  const bool known = !dataFolder_.empty();
+  Tasks.SetFileName(known ? dataFolder_ + "TutorTasks.cds" : "");
+  Company.SetFileName(known ? dataFolder_ + "TutorComp.cds" : "");
+  Currency.SetFileName(known ? dataFolder_ + "TutorCurrency.cds" : "");
+  DefAcct.SetFileName(known ? dataFolder_ + "TutorDefAcct.cds" : "");
+  // A missing or unreadable file never stops the assistant: the table starts empty.
+  const std::string stamp = Stamp();
   for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) {
-    try {
-      table->Open();
-    } catch (const std::exception&) {
-      table->CreateEmpty();
-    }
+    if (std::string notice = GuardOf(*table).Load(stamp); !notice.empty())
+      notices_.push_back(std::move(notice));
   }
   InitTasks();
+  for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) GuardOf(*table).MarkLoaded();
+  if (folderError) std::rethrow_exception(folderError);
+}
+
+TableFileGuard& TdmMainData::GuardOf(const Table& table) {
+  if (&table == &Company) return companyFile_;
+  if (&table == &Tasks) return tasksFile_;
+  if (&table == &Currency) return currencyFile_;
+  return defAcctFile_;
+}
+
+bool TdmMainData::Unread(const Table& table) const {
+  if (&table == &Company) return companyFile_.Unread();
+  if (&table == &Tasks) return tasksFile_.Unread();
+  if (&table == &Currency) return currencyFile_.Unread();
+  return &table == &DefAcct && defAcctFile_.Unread();
 }
 
 // Every table is saved even when an earlier one cannot be written, so that one bad file does
@@ -123,11 +175,9 @@ void TdmMainData::DataModuleCreate(const std::string& hostExecutable) {
 void TdmMainData::DataModuleDestroy() {
   std::exception_ptr firstError;
   for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) {
-    // A table that never opened holds nothing; its file keeps the last run's content.
-    if (!table->Active()) continue;
     try {
       table->Post();
-      table->SaveToFile();
+      GuardOf(*table).Save();
     } catch (...) {
       if (!firstError) firstError = std::current_exception();
     }
@@ -154,7 +204,7 @@ void TdmMainData::ResetAllTables() {
   std::exception_ptr firstError;
   for (Table* table : {&Company, &Tasks, &Currency, &DefAcct, &Tasks}) {
     try {
-      if (table->Active()) table->SaveToFile();
+      GuardOf(*table).Save();
     } catch (...) {
       if (!firstError) firstError = std::current_exception();
     }

@@ -7,7 +7,9 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "Tutorial/TableFileGuard.h"
 #include "platform/data/table.h"
 #include "platform/ui/image_list.h"
 
@@ -32,9 +34,11 @@ class TdmMainData {
   using ErrorSink = std::function<void(const std::exception&)>;
 
   // Finds the tutorial data folder and opens the four tables (DataModuleCreate). Nothing
-  // escapes: an error beyond a missing or unreadable table file is shown through `showError`.
+  // escapes: an error beyond a missing or unreadable table file is shown through `showError`;
+  // whatever fails, the four tables are open afterwards (empty when their file was not read).
   TdmMainData(std::string hostExecutable, ErrorSink showError);
   // Saves and closes the four tables (DataModuleDestroy); a write error is shown, not thrown.
+  // A file the run could not read is kept aside before its table replaces it.
   ~TdmMainData();
   TdmMainData(const TdmMainData&) = delete;
   TdmMainData& operator=(const TdmMainData&) = delete;
@@ -57,8 +61,15 @@ class TdmMainData {
   ui::ImageList HotImageList{28, 28};
   ui::ImageList CheckMark{17, 16};
 
-  // The folder of the four files, with its trailing separator.
+  // The folder of the four files, with its trailing separator ("" when none could be found:
+  // the tables then start empty and are not saved).
   const std::string& DataFolder() const { return dataFolder_; }
+  // What the user must be told about the files read at start-up, one message per file;
+  // handed out once.
+  std::vector<std::string> TakeNotices() { return std::move(notices_); }
+  // The table's file exists but could not be read: its empty table says nothing about what
+  // the file holds, so nothing may be recomputed from it.
+  bool Unread(const data::Table& table) const;
 
   // Adds a Tasks row for each task number that has none; existing rows keep their flags.
   void InitTasks();
@@ -77,9 +88,15 @@ class TdmMainData {
   void LoadPictures();
   void DataModuleDestroy();
   void Report(std::exception_ptr error) const;
+  TableFileGuard& GuardOf(const data::Table& table);
 
   ErrorSink showError_;
   std::string dataFolder_;
+  TableFileGuard companyFile_{Company, "the company details"};
+  TableFileGuard tasksFile_{Tasks, "the tasks"};
+  TableFileGuard currencyFile_{Currency, "the currencies"};
+  TableFileGuard defAcctFile_{DefAcct, "the default-account choices"};
+  std::vector<std::string> notices_;
 };
 
 // Records whether a task is done: finds its Tasks row (moving to it), edits and posts it.

@@ -31,21 +31,28 @@ Table::~Table() {
 void Table::Open() {
   if (fileName_.empty()) throw DataError("Table '" + name_ + "' has no file name");
   Close();
-  const std::vector<uint8_t> bytes = os::Files().ReadFile(fileName_);
+  repairs_.clear();
+  const std::vector<uint8_t> bytes =
+      os::ReadFileRetrying(os::Files(), fileName_, kMaxTableFileBytes);
   try {
     OpenFromData(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-  } catch (const DataError& error) {
-    throw DataError("Cannot open table '" + name_ + "' from '" + fileName_ + "'. " + error.what());
+  } catch (const TableFileError& error) {
+    throw TableFileError("Cannot open table '" + name_ + "' from '" + fileName_ + "'. " +
+                             error.what(),
+                         error.OtherLayout());
   }
 }
 
 void Table::OpenFromData(std::string_view bytes) {
   Close();
-  Activate(ReadTableFile(bytes, defs_));
+  std::vector<std::string> repairs;
+  Activate(ReadTableFile(bytes, defs_, &repairs, indexField_));
+  repairs_ = std::move(repairs);
 }
 
 void Table::CreateEmpty() {
   Close();
+  repairs_.clear();
   Activate({});
 }
 

@@ -20,6 +20,10 @@ namespace data {
 
 class DataLink;
 
+// The largest table file read. The assistant's files hold a few hundred bytes; anything
+// beyond this is damaged, and reading it whole would only stall the start.
+inline constexpr size_t kMaxTableFileBytes = size_t(1) << 20;
+
 class Table {
  public:
   // `indexField` (optional) names the field that orders the records.
@@ -34,11 +38,14 @@ class Table {
   const std::string& FileName() const { return fileName_; }
   void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
 
-  // Loads FileName() through os::Files(). Throws (os::FileError, DataError) when the file is
-  // missing, damaged or of another layout; the table is then inactive.
+  // Loads FileName() through os::Files(), retrying briefly while another program holds it.
+  // Throws os::FileError when it cannot be read (fault TooLarge above kMaxTableFileBytes) and
+  // TableFileError when it holds no table of these fields; the table is then inactive.
   void Open();
-  // Opens the table from the bytes of a table file; throws DataError as Open() does.
+  // Opens the table from the bytes of a table file; throws TableFileError as Open() does.
   void OpenFromData(std::string_view bytes);
+  // What the last open mended in its file, one sentence each (see ReadTableFile).
+  const std::vector<std::string>& Repairs() const { return repairs_; }
   // Opens the table with no records.
   void CreateEmpty();
   // Drops an unposted edit and all records; the table becomes inactive.
@@ -113,6 +120,7 @@ class Table {
   bool bof_ = true;
   bool eof_ = true;
   std::vector<DataLink*> links_;
+  std::vector<std::string> repairs_;
 };
 
 }  // namespace data

@@ -110,6 +110,10 @@ class Control : public ActionClient {
   virtual void MouseUp(const MouseEvent& e);
   // An accelerator character (Alt+key); returns true when the control handled it.
   virtual bool DialogChar(char32_t) { return false; }
+  // A windowless control with a tab stop takes the form's keyboard focus (Tab, arrows) and
+  // is clicked by Space or Enter while it has it.
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
   // Executes the action, or raises OnClick.
   virtual void Click();
 
@@ -162,6 +166,7 @@ class Control : public ActionClient {
   Rect bounds_;
   bool visible_ = true;
   bool enabled_ = true;
+  bool tabStop_ = false;
   int tag_ = 0;
   std::string caption_;
   std::string hint_;

@@ -1,5 +1,8 @@
 #include "platform/ui/form.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/ui/application.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/windowed_control.h"
@@ -33,7 +36,7 @@ void Realize(Control& control) {
 Form::Form(std::string name) : Control(std::move(name)) { SetVisible(false); }
 
 Form::~Form() {
-  hot_ = captured_ = nullptr;
+  hot_ = captured_ = focused_ = default_ = cancel_ = nullptr;
   active_ = nullptr;
   // The native window goes before the controls it shows.
   native_.reset();
@@ -126,6 +129,12 @@ void Form::InvalidateRect(const Rect& formRect) {
 void Form::PaintAll(Canvas& canvas) {
   canvas.FillRect(ClientRect(), GetColor());
   PaintTree(*this, canvas);
+  // The focus mark: a thin frame just inside the focused control, over whatever it painted.
+  if (focused_ && focused_->IsShowing()) {
+    Rect mark = focused_->FormBounds();
+    mark = Rect::FromBounds(mark.left + 3, mark.top + 3, mark.Width() - 6, mark.Height() - 6);
+    canvas.Rectangle(mark, Pen{clBlue, 1}, Brush{clWhite, true});
+  }
 }
 
 void Form::UpdateHot(Point p) {
@@ -201,6 +210,64 @@ bool OfferDialogChar(Control& control, char32_t ch) {
 
 bool Form::HandleDialogChar(char32_t ch) { return OfferDialogChar(*this, ch); }
 
+namespace {
+void CollectTabStops(Control& control, std::vector<Control*>& stops) {
+  for (auto& child : control.Children()) {
+    if (child->TabStop() && child->IsShowing() && child->Enabled()) stops.push_back(child.get());
+    CollectTabStops(*child, stops);
+  }
+}
+
+bool Clickable(Control* control) {
+  return control && control->IsShowing() && control->Enabled();
+}
+}  // namespace
+
+void Form::SetFocusedControl(Control* control) {
+  if (control == focused_) return;
+  if (focused_) focused_->Invalidate();
+  focused_ = control;
+  if (focused_) focused_->Invalidate();
+}
+
+bool Form::HandleKey(Key key, bool shift) {
+  switch (key) {
+    case Key::Tab:
+    case Key::Left:
+    case Key::Right:
+    case Key::Up:
+    case Key::Down: {
+      std::vector<Control*> stops;
+      CollectTabStops(*this, stops);
+      if (stops.empty()) return false;
+      const bool back = key == Key::Left || key == Key::Up || (key == Key::Tab && shift);
+      const auto at = std::find(stops.begin(), stops.end(), focused_);
+      size_t next = 0;
+      if (at == stops.end())
+        next = back ? stops.size() - 1 : 0;
+      else
+        next = (size_t(at - stops.begin()) + (back ? stops.size() - 1 : 1)) % stops.size();
+      SetFocusedControl(stops[next]);
+      return true;
+    }
+    case Key::Space:
+      if (!Clickable(focused_)) return false;
+      focused_->Click();
+      return true;
+    case Key::Enter: {
+      Control* target = Clickable(focused_) ? focused_ : default_;
+      if (!Clickable(target)) return false;
+      target->Click();
+      return true;
+    }
+    case Key::Escape:
+      if (!Clickable(cancel_)) return false;
+      cancel_->Click();
+      return true;
+  }
+  return false;
+}
+
 bool Form::HandleMessage(unsigned, uintptr_t, intptr_t, intptr_t&) { return false; }
 
 void Form::SetActiveControl(WindowedControl* control) {
@@ -228,6 +295,9 @@ void Form::ForgetControl(Control& control) {
     if (native_) native_->SetMouseCapture(false);
   }
   if (active_ == &control) active_ = nullptr;
+  if (focused_ == &control) focused_ = nullptr;
+  if (default_ == &control) default_ = nullptr;
+  if (cancel_ == &control) cancel_ = nullptr;
 }
 
 }  // namespace ui

@@ -15,6 +15,8 @@ class Canvas;
 class WindowedControl;
 
 enum class WindowState { Normal, Minimized, Maximized };
+// The keys a form handles itself, whatever control is under the mouse.
+enum class Key { Enter, Escape, Space, Tab, Left, Right, Up, Down };
 enum class BorderStyle { None, Sizeable, Dialog };
 
 // Modal results as the platform numbers them.
@@ -89,6 +91,10 @@ class Form : public Control {
   void HandleMouseLeave();
   // An accelerator (Alt+key): offered to the visible, enabled controls in tree order.
   bool HandleDialogChar(char32_t ch);
+  // A key for the form's windowless controls: Tab and the arrows move the focus among the
+  // tab stops (back with Shift or Left/Up), Space clicks the focused control, Enter the
+  // focused one or else the default, Escape the cancel control. True when handled.
+  bool HandleKey(Key key, bool shift = false);
   bool MouseCaptured() const { return captured_ != nullptr; }
   Control* HotControl() const { return hot_; }
   // The cursor to show at p.
@@ -108,6 +114,16 @@ class Form : public Control {
   void SetActiveControl(WindowedControl* control);
   // Called by the backend when the native focus moved.
   void FocusMovedTo(WindowedControl* control);
+
+  // --- keyboard focus among windowless controls ---
+  Control* FocusedControl() const { return focused_; }
+  // Gives `control` (a tab stop, or nullptr) the focus mark.
+  void SetFocusedControl(Control* control);
+  // What Enter clicks when no control has the focus, and what Escape clicks.
+  Control* DefaultControl() const { return default_; }
+  void SetDefaultControl(Control* control) { default_ = control; }
+  Control* CancelControl() const { return cancel_; }
+  void SetCancelControl(Control* control) { cancel_ = control; }
 
   // A control is leaving the tree: forget every pointer to it.
   void ForgetControl(Control& control);
@@ -134,6 +150,9 @@ class Form : public Control {
   Control* hot_ = nullptr;
   Control* captured_ = nullptr;
   WindowedControl* active_ = nullptr;
+  Control* focused_ = nullptr;
+  Control* default_ = nullptr;
+  Control* cancel_ = nullptr;
   HintTracker hints_{*this};
 };
 

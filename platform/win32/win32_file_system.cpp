@@ -12,8 +12,26 @@
 namespace win32 {
 namespace {
 
+os::FileFault FaultOf(DWORD code) {
+  switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+      return os::FileFault::NotFound;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return os::FileFault::InUse;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return os::FileFault::Denied;
+    default:
+      return os::FileFault::Other;
+  }
+}
+
 [[noreturn]] void Fail(const std::string& what, const std::string& path, DWORD code) {
-  throw os::FileError(what + " \"" + path + "\": " + SystemMessage(code));
+  throw os::FileError(what, path, os::ReasonClause(SystemMessage(code)), FaultOf(code));
 }
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesW(Widen(path).c_str()); }
@@ -47,12 +65,18 @@ void Win32FileSystem::CreateDirectories(const std::string& path) {
   }
 }
 
-std::vector<uint8_t> Win32FileSystem::ReadFile(const std::string& path) {
+std::vector<uint8_t> Win32FileSystem::ReadFile(const std::string& path, size_t limit) {
   UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) Fail("Cannot open", path, GetLastError());
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.Get(), &size)) Fail("Cannot read", path, GetLastError());
+  if (uint64_t(size.QuadPart) > limit) {
+    throw os::FileError("Cannot read", path,
+                        "it holds " + std::to_string(size.QuadPart) + " bytes, more than " +
+                            std::to_string(limit) + " this file can hold.",
+                        os::FileFault::TooLarge);
+  }
   std::vector<uint8_t> bytes(size_t(size.QuadPart));
   size_t done = 0;
   while (done < bytes.size()) {
@@ -72,8 +96,9 @@ void Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
   const std::wstring temporary = target + L".tmp";
   UniqueFile file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) Fail("Cannot write", path, GetLastError());
+  if (!file) Fail("Cannot create", path + ".tmp", GetLastError());
 
+  const char* step = "Cannot write";
   DWORD failure = ERROR_SUCCESS;
   size_t done = 0;
   while (done < bytes.size() && failure == ERROR_SUCCESS) {
@@ -83,17 +108,30 @@ void Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
       failure = GetLastError();
     done += written;
   }
-  if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.Get())) failure = GetLastError();
+  if (failure == ERROR_SUCCESS && !FlushFileBuffers(file.Get())) {
+    step = "Cannot flush";
+    failure = GetLastError();
+  }
   file.Reset();
+  std::string named = path + ".tmp";
   if (failure == ERROR_SUCCESS &&
       !MoveFileExW(temporary.c_str(), target.c_str(),
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    step = "Cannot replace";
+    named = path;
     failure = GetLastError();
   }
   if (failure != ERROR_SUCCESS) {
     DeleteFileW(temporary.c_str());
-    Fail("Cannot write", path, failure);
+    Fail(step, named, failure);
   }
 }
+
+void Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+  if (!MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_WRITE_THROUGH))
+    Fail("Cannot rename", from, GetLastError());
+}
+
+void Win32FileSystem::Wait(int milliseconds) { Sleep(DWORD(std::max(milliseconds, 0))); }
 
 }  // namespace win32

@@ -186,6 +186,9 @@ bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LP
     case WM_CHAR:
       // Reaches the form only while no edit has the focus: plain letters act as accelerators.
       return wparam >= 0x20 && DialogChar(wchar_t(wparam));
+    case WM_KEYDOWN:
+      // Reaches the form only while no edit has the focus.
+      return HandleKey(wparam);
     case WM_CLOSE:
       form_.Close();
       return true;
@@ -303,6 +306,21 @@ bool Win32NativeForm::SetCursorFor(HWND window, HWND target, UINT hitTest) {
 }
 
 bool Win32NativeForm::DialogChar(wchar_t ch) { return form_.HandleDialogChar(Lowered(ch)); }
+
+bool Win32NativeForm::HandleKey(WPARAM key) {
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  switch (key) {
+    case VK_RETURN: return form_.HandleKey(ui::Key::Enter);
+    case VK_ESCAPE: return form_.HandleKey(ui::Key::Escape);
+    case VK_SPACE: return form_.HandleKey(ui::Key::Space);
+    case VK_TAB: return form_.HandleKey(ui::Key::Tab, shift);
+    case VK_LEFT: return form_.HandleKey(ui::Key::Left);
+    case VK_RIGHT: return form_.HandleKey(ui::Key::Right);
+    case VK_UP: return form_.HandleKey(ui::Key::Up);
+    case VK_DOWN: return form_.HandleKey(ui::Key::Down);
+    default: return false;
+  }
+}
 
 RECT Win32NativeForm::OuterRect() const {
   RECT r{0, 0, form_.Width(), form_.Height()};

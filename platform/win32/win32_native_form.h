@@ -38,6 +38,8 @@ class Win32NativeForm : public ui::NativeForm {
   ui::Form& GetForm() const { return form_; }
   // Offers an accelerator character to the form; true when a control took it.
   bool DialogChar(wchar_t ch);
+  // Enter, Escape, Space, Tab and the arrows, for the form's windowless controls.
+  bool HandleKey(WPARAM key);
 
   // The form window behind `window`, or nullptr for any other window (also another
   // module's forms, whose window procedure is not this one).

@@ -1,5 +1,5 @@
-// The table file: every kind of value reads back exactly as written, and files that do not
-// hold this table's field list are refused.
+// The table file: every kind of value reads back exactly as written, files without a table
+// of these fields are refused, and single wrong values are mended.
 #include <gtest/gtest.h>
 
 #include "platform/data/data_error.h"
@@ -35,36 +35,91 @@ TEST(TableFileTest, EveryKindOfValueReadsBackExactly) {
             "{\"name\":\"Path\",\"type\":\"memo\",\"size\":2048}],\"rows\":[[1,null]]}\n");
 }
 
-TEST(TableFileTest, FilesOfAnotherShapeAreRefused) {
-  const std::string empty = data::WriteTableFile(kLayout, {});
-  const std::string fields = empty.substr(0, empty.find("\"rows\":[") + 8);  // the rows follow
-  ASSERT_NO_THROW(data::ReadTableFile(fields + R"(["a",1,true,"p"]]})", kLayout));
-  const std::string bad[] = {
-      "",
-      "[]",
-      fields + R"(["a",1,true,"p"]])",  // cut short
-      R"({"format":"other","version":1,"fields":[],"rows":[]})",
-      R"({"format":"tutor-table","version":2,"fields":[],"rows":[]})",
-      fields + R"({"a":1}]})",
-      fields + R"(["a",1,true]]})",
-      fields + R"(["abcdef",1,true,"p"]]})",  // longer than the field
-      fields + R"(["a","1",true,"p"]]})",     // a number as text
-      fields + R"(["a",1.5,true,"p"]]})",
-      fields + R"(["a",2147483648,true,"p"]]})",
-      fields + R"(["a",-2147483649,true,"p"]]})",
-      fields + R"(["a",1,1,"p"]]})",
-      fields + "[\"\xC3\x28\",1,true,\"p\"]]}",  // malformed UTF-8
+TEST(TableFileTest, FilesWithNoTableInThemAreRefused) {
+  struct Case {
+    std::string text;
+    bool otherLayout;
   };
-  for (const std::string& text : bad) {
-    EXPECT_THROW(data::ReadTableFile(text, kLayout), data::DataError) << text;
+  const Case bad[] = {
+      {"", false},
+      {"[]", true},
+      {R"({"format":"tutor-table","version":1,"fields":[{"name":"Code","type":"string","size":5}],)"
+       R"("rows":[["a"])", false},  // cut short
+      {R"({"format":"other","version":1,"fields":[],"rows":[]})", true},
+      {R"({"format":"tutor-table","version":2,"fields":[],"rows":[]})", true},
+      {R"({"format":"tutor-table","version":1,"fields":[{"name":"Other"}],"rows":[]})", true},
+      {R"({"format":"tutor-table","version":1,"fields":[{"name":"Code"}]})", false},
+      {"\xFF\xFE{\0", false},  // UTF-16 cut in the middle
+  };
+  for (const Case& c : bad) {
+    try {
+      data::ReadTableFile(c.text, kLayout);
+      ADD_FAILURE() << "accepted: " << c.text;
+    } catch (const data::TableFileError& e) {
+      EXPECT_EQ(e.OtherLayout(), c.otherLayout) << c.text << ": " << e.what();
+    }
   }
-  // A field of another size, type or name is another layout.
-  for (auto [from, to] : {std::pair{"\"size\":5", "\"size\":6"},
-                          {"\"memo\"", "\"string\""},
-                          {"\"Year\"", "\"year\""}}) {
-    std::string other = fields + "]}";
-    other.replace(other.find(from), std::string(from).size(), to);
-    EXPECT_THROW(data::ReadTableFile(other, kLayout), data::DataError) << other;
+}
+
+// One wrong value costs that value, not the table; each mend is reported.
+TEST(TableFileTest, AValueAloneWrongIsMendedAndReported) {
+  const std::string empty = data::WriteTableFile(kLayout, {});
+  const std::string head = empty.substr(0, empty.find("\"rows\":[") + 8);
+  const Row good = {std::string("a"), int32_t{1}, true, std::string("p")};
+  struct Case {
+    std::string record;
+    Row expected;
+  };
+  const Case cases[] = {
+      {R"(["abcdef",1,true,"p"])", {std::string("abcde"), int32_t{1}, true, std::string("p")}},
+      {R"(["ÄÖÜßéx",1,true,"p"])", {std::string("ÄÖÜßé"), int32_t{1}, true, std::string("p")}},
+      {R"([12,1,true,"p"])", {std::string("12"), int32_t{1}, true, std::string("p")}},
+      {R"(["a","1",true,"p"])", good},
+      {R"(["a",1.0,true,"p"])", good},
+      {R"(["a",1.5,true,"p"])", {std::string("a"), {}, true, std::string("p")}},
+      {R"(["a",2147483648,true,"p"])", {std::string("a"), {}, true, std::string("p")}},
+      {R"(["a",-2147483649,true,"p"])", {std::string("a"), {}, true, std::string("p")}},
+      {R"(["a",1,1,"p"])", good},
+      {R"(["a",1,"True","p"])", good},
+      {R"(["a",1,2,"p"])", {std::string("a"), int32_t{1}, {}, std::string("p")}},
+      {R"(["a",1,true,{"x":1}])", {std::string("a"), int32_t{1}, true, {}}},
+      {"[\"\xC3\x28\",1,true,\"p\"]", {std::string("\xEF\xBF\xBD("), int32_t{1}, true, std::string("p")}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> repairs;
+    const auto rows =
+        data::ReadTableFile(head + c.record + R"(,["b",2,false,"q"]]})", kLayout, &repairs);
+    ASSERT_EQ(rows.size(), 2u) << c.record;
+    EXPECT_EQ(rows[0], c.expected) << c.record;
+    EXPECT_EQ(rows[1], (Row{std::string("b"), int32_t{2}, false, std::string("q")}));
+    EXPECT_EQ(repairs.size(), 1u) << c.record;
+  }
+
+  // Records of the wrong length, or without the key, are dropped; the others stay.
+  std::vector<std::string> repairs;
+  auto rows = data::ReadTableFile(head + R"(["a",1,true],[null,"x",true,"p"],["b",2,false,"q"]]})",
+                                  kLayout, &repairs, /*keyField=*/1);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(repairs.size(), 3u);  // the short record, the bad key value, its record
+
+  // Fields are found by name: another order, case, type or size, unknown and missing ones.
+  repairs.clear();
+  rows = data::ReadTableFile(
+      R"({"format":"tutor-table","version":1,"fields":[{"name":"done","type":"string","size":1},)"
+      R"({"name":"Extra"},{"name":"Code","type":"string","size":9}],"rows":[[true,7,"abc"]]}  junk)",
+      kLayout, &repairs);
+  ASSERT_EQ(rows.size(), 1u);
+  EXPECT_EQ(rows[0], (Row{std::string("abc"), {}, true, {}}));
+  EXPECT_GE(repairs.size(), 4u);  // unknown, two missing, the list, the trailing bytes
+
+  // Marks of the encoding lose nothing and are not worth a word.
+  const std::string exact = data::WriteTableFile(kLayout, {good});
+  std::string utf16 = "\xFF\xFE";
+  for (char ch : exact) utf16 += std::string{ch, '\0'};
+  for (const std::string& text : {"\xEF\xBB\xBF" + exact, utf16}) {
+    repairs.clear();
+    EXPECT_EQ(data::ReadTableFile(text, kLayout, &repairs), std::vector<Row>{good});
+    EXPECT_TRUE(repairs.empty());
   }
 }
 

@@ -86,7 +86,7 @@ TEST_F(MessageDialogTest, PaintsTheQuestionOverTheBackground) {
 
     const auto texts = canvas.OpsOf(DrawOp::Text);
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0].text, "Yes");
+    EXPECT_EQ(texts[0].text, "&Yes");  // drawn as "Yes", its first letter underlined
     EXPECT_EQ(texts[0].color, ui::clNavy);
     EXPECT_TRUE(texts[0].font.bold);
     // The question wraps inside the panel, which the dialog never outgrows.
@@ -107,6 +107,63 @@ TEST_F(MessageDialogTest, PaintsTheQuestionOverTheBackground) {
     ClickOn("zsbNo")(form);
   });
   EXPECT_EQ(ShowMsgForm(tutorial::SDeletePreviousSession, tutorial::kMsgYesNo), ui::mrNo);
+}
+
+// Answered without the mouse: Enter (the focused button, Yes at first), Space, Escape
+// (Cancel, or No without it), Tab and the arrows moving the focus mark, and the letters.
+TEST_F(MessageDialogTest, TheKeyboardAnswersEveryQuestion) {
+  using ui::Key;
+  auto keys = [&](std::vector<std::pair<Key, bool>> presses) {
+    backend.AnswerNextModal([presses](ui::Form& form) {
+      for (auto [key, shift] : presses) {
+        EXPECT_TRUE(form.HandleKey(key, shift));
+        if (form.ModalResult() != ui::mrNone) return;
+      }
+    });
+  };
+  const uint16_t all = tutorial::kMsgYesNoCancel;
+  keys({{Key::Enter, false}});
+  EXPECT_EQ(ShowMsgForm(tutorial::SSaveDataBeforeExit, all), ui::mrYes);
+  keys({{Key::Escape, false}});
+  EXPECT_EQ(ShowMsgForm(tutorial::SSaveDataBeforeExit, all), ui::mrCancel);
+  keys({{Key::Escape, false}});
+  EXPECT_EQ(ShowMsgForm(tutorial::SMarkTaskComplete, tutorial::kMsgYesNo), ui::mrNo);
+  keys({{Key::Tab, false}, {Key::Enter, false}});
+  EXPECT_EQ(ShowMsgForm(tutorial::SSaveDataBeforeExit, all), ui::mrNo);
+  keys({{Key::Tab, true}, {Key::Space, false}});  // back from Yes wraps to Cancel
+  EXPECT_EQ(ShowMsgForm(tutorial::SSaveDataBeforeExit, all), ui::mrCancel);
+  keys({{Key::Right, false}, {Key::Right, false}, {Key::Down, false}, {Key::Left, false},
+        {Key::Enter, false}});  // No, Cancel, Yes, Cancel
+  EXPECT_EQ(ShowMsgForm(tutorial::SSaveDataBeforeExit, all), ui::mrCancel);
+  keys({{Key::Tab, false}, {Key::Tab, false}, {Key::Enter, false}});  // hidden Cancel skipped
+  EXPECT_EQ(ShowMsgForm(tutorial::SMarkTaskComplete, tutorial::kMsgYesNo), ui::mrYes);
+
+  for (auto [letter, result] : {std::pair{U'y', 6}, {U'n', 7}, {U'c', 2}, {U'Y', 6}}) {
+    backend.AnswerNextModal([ch = letter](ui::Form& form) { EXPECT_TRUE(form.HandleDialogChar(ch)); });
+    EXPECT_EQ(ShowMsgForm(tutorial::SSaveDataBeforeExit, all), result);
+  }
+  // A hidden button's letter answers nothing.
+  backend.AnswerNextModal([](ui::Form& form) {
+    EXPECT_FALSE(form.HandleDialogChar(U'c'));
+    form.SetModalResult(ui::mrNo);
+  });
+  EXPECT_EQ(ShowMsgForm(tutorial::SMarkTaskComplete, tutorial::kMsgYesNo), ui::mrNo);
+
+  // The focus mark sits inside the focused button and follows it.
+  backend.AnswerNextModal([&](ui::Form& form) {
+    auto marks = [&] {  // the hollow frames: the buttons' own borders are filled
+      auto ops = backend.Paint(form).OpsOf(DrawOp::Rectangle);
+      std::erase_if(ops, [](const DrawOp& op) { return !op.hollow; });
+      return ops;
+    };
+    ASSERT_EQ(marks().size(), 1u);
+    EXPECT_EQ(marks()[0].rect, ui::Rect::FromBounds(119, 113, 57, 21));
+    form.HandleKey(Key::Tab);
+    ASSERT_EQ(marks().size(), 1u);
+    EXPECT_EQ(marks()[0].rect, ui::Rect::FromBounds(200, 113, 57, 21));
+    form.HandleKey(Key::Escape);
+  });
+  EXPECT_EQ(ShowMsgForm(tutorial::SMarkTaskComplete, tutorial::kMsgYesNo), ui::mrNo);
 }
 
 }  // namespace

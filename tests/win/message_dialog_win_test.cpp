@@ -1,6 +1,9 @@
 // The question dialog as a real window: borderless with its 2-pixel border, centred, and
-// answered by a mouse click on Yes delivered as window messages through its modal loop.
+// answered by a mouse click or by keys delivered as window messages through its modal loop.
 #include "platform/win32/windows_api.h"
+
+#include <utility>
+#include <vector>
 
 #include "Tutorial/AssMesages.h"
 #include "Tutorial/MsgForm.h"
@@ -63,6 +66,43 @@ TEST_F(MessageDialogWinTest, ClickOnYesAnswersSix) {
   EXPECT_FALSE(style & WS_CAPTION);
   const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
   EXPECT_NEAR((outer.left + outer.right) / 2, screenWidth / 2, 1) << "centred";
+}
+
+// Keys posted to the dialog window as the keyboard sends them: the answer each one gives.
+TEST_F(MessageDialogWinTest, KeysAnswerThroughTheWindowsMessages) {
+  struct Case {
+    std::vector<std::pair<UINT, WPARAM>> messages;
+    int result;
+  };
+  const Case cases[] = {
+      {{{WM_KEYDOWN, VK_RETURN}}, 6},
+      {{{WM_KEYDOWN, VK_ESCAPE}}, 2},
+      {{{WM_KEYDOWN, VK_TAB}, {WM_KEYDOWN, VK_RETURN}}, 7},
+      {{{WM_KEYDOWN, VK_LEFT}, {WM_KEYDOWN, VK_SPACE}}, 2},
+      {{{WM_CHAR, 'n'}}, 7},
+      {{{WM_SYSCHAR, 'c'}}, 2},
+      {{{WM_SYSCHAR, 'Y'}}, 6},
+  };
+  for (const Case& c : cases) {
+    int ticks = 0;
+    ui::Timer timer;
+    timer.SetInterval(50);
+    timer.OnTimer = [&](ui::Timer&) {
+      HWND dialog = FindDialog();
+      if (!dialog) {
+        if (++ticks > 100) PostQuitMessage(0);
+        return;
+      }
+      timer.SetEnabled(false);
+      for (auto [message, key] : c.messages) PostMessageW(dialog, message, key, 0);
+    };
+    timer.SetEnabled(true);
+    EXPECT_EQ(tutorial::ShowMsgForm(tutorial::SSaveDataBeforeExit, tutorial::kMsgYesNoCancel),
+              c.result)
+        << c.messages.size() << " messages, first " << c.messages[0].second;
+    MSG quit{};
+    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+  }
 }
 
 }  // namespace

@@ -70,4 +70,36 @@ TEST_F(Win32FileSystemTest, AFailedWriteLeavesTheOldFileAndNamesThePath) {
   EXPECT_THROW(files.ReadFile(root + "missing.tbl"), os::FileError);
 }
 
+// A file another program holds without sharing reads as in use (so it is retried and never
+// taken for absent), a missing one as not found, and one beyond the limit is not read.
+TEST_F(Win32FileSystemTest, FaultsTellHeldMissingAndOversizedFilesApart) {
+  files.CreateDirectories(root);
+  const std::string path = root + "TutorComp.cds";
+  files.WriteFileAtomic(path, "content");
+  auto faultOf = [&](const std::string& file, size_t limit) {
+    try {
+      files.ReadFile(file, limit);
+    } catch (const os::FileError& e) {
+      EXPECT_NE(std::string(e.what()).find(file), std::string::npos) << e.what();
+      return e.Fault();
+    }
+    return os::FileFault::Other;  // read: the callers below expect a fault
+  };
+  {
+    HANDLE held = CreateFileW(win32::Widen(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(faultOf(path, 100), os::FileFault::InUse);
+    EXPECT_THROW(files.RenameFile(path, path + ".aside"), os::FileError);
+    CloseHandle(held);
+  }
+  EXPECT_EQ(faultOf(root + "missing.cds", 100), os::FileFault::NotFound);
+  EXPECT_EQ(faultOf(root + "none\\x.cds", 100), os::FileFault::NotFound);
+  EXPECT_EQ(faultOf(path, 3), os::FileFault::TooLarge);
+  files.RenameFile(path, path + ".aside");
+  EXPECT_EQ(AsText(files.ReadFile(path + ".aside")), "content");
+  files.WriteFileAtomic(path, "new");
+  EXPECT_THROW(files.RenameFile(path, path + ".aside"), os::FileError) << "never replaces";
+}
+
 }  // namespace

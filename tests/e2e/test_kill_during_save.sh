@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The end-of-run save survives being killed: the run is ended with Exit and Yes, and the
+# demo host is killed (SIGKILL) at a random moment of the save that follows. Every table file
+# must then be the old one or a whole new one, never torn; a temporary file a kill leaves is
+# replaced by the next save, so none is left at the end. KILLS sets the number of runs (30).
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/wizard.sh"
+KILLS=${KILLS:-30}
+TABLES="TutorComp.cds TutorTasks.cds TutorCurrency.cds TutorDefAcct.cds"
+OLD=$E2E_ROOT/build/e2e/data/$E2E_NAME-old
+start_x
+fresh_state
+mkdir -p "$OLD"
+
+# run_to_question MARK: a run that adds MARK to the company path and asks the close question.
+run_to_question() {
+  start_demo
+  wait_window "$TITLE" 40 >/dev/null || return 1
+  sleep 1
+  press $NEXT_XY
+  press $FIRST_EDIT_XY; type_text "$1"
+  press $EXIT_XY; sleep 0.8
+}
+
+whole_json() { python3 -c 'import json,sys; json.load(open(sys.argv[1]))' "$1" 2>/dev/null; }
+
+run_to_question 'D:\Start'
+press $DIALOG_YES_XY
+wait_exit 30
+check_eq "a first run saves" 0 "$DEMO_EXIT"
+
+old=0 new=0 torn=0 leftovers=0 before=0 after=0
+for ((i = 1; i <= KILLS; i++)); do
+  for t in $TABLES; do cp "$E2E_DATA/$t" "$OLD/$t"; done
+  run_to_question "K$i" || { fail "run $i shows the assistant"; continue; }
+  read -r x y <<<"$DIALOG_YES_XY"
+  xdotool mousemove "$x" "$y"; sleep 0.1
+  # The save follows the click within some tens of milliseconds.
+  delay=$(awk -v r="$RANDOM" 'BEGIN { printf "%.3f", (r % 150) / 1000 }')
+  xdotool click 1; sleep "$delay"
+  kill -KILL "$DEMO_PID" 2>/dev/null
+  wait "$DEMO_PID" 2>/dev/null; DEMO_PID=
+  for t in $TABLES; do
+    if cmp -s "$E2E_DATA/$t" "$OLD/$t"; then
+      old=$((old + 1))
+    elif whole_json "$E2E_DATA/$t" && { [ "$t" != TutorComp.cds ] || grep -q "K$i" "$E2E_DATA/$t"; }; then
+      new=$((new + 1))
+    else
+      torn=$((torn + 1)); echo "torn after kill $i ($delay s): $t"
+    fi
+  done
+  if grep -q "K$i" "$E2E_DATA/TutorComp.cds"; then after=$((after + 1)); else before=$((before + 1)); fi
+  leftovers=$((leftovers + $(ls "$E2E_DATA" | grep -c '\.tmp$')))
+  sleep 0.5
+done
+echo "kills: $KILLS (company file replaced before the kill: $after, not yet: $before);" \
+  "table files found old: $old, new: $new, torn: $torn; temporary files left by kills: $leftovers"
+check_eq "no table file is torn by $KILLS kills" 0 "$torn"
+check "some kills land before the company file is replaced and some after" \
+  test "$before" -gt 0 -a "$after" -gt 0
+
+run_to_question 'D:\End'
+press $DIALOG_YES_XY
+wait_exit 30
+check_eq "a run after the kills saves" 0 "$DEMO_EXIT"
+check_eq "no temporary file is left" 0 "$(ls "$E2E_DATA" | grep -c '\.tmp$')"
+for t in $TABLES; do check "$t is whole" whole_json "$E2E_DATA/$t"; done
+finish
