@@ -89,7 +89,7 @@ TEST_F(SpinButtonTest, StepsWithoutLimitsAndRefusesSilentlyAtThem) {
 
 TEST_F(SpinButtonTest, AFieldRefusalPassesOutAndNothingChangesWithoutARecord) {
   Set("Year", std::numeric_limits<int32_t>::max());
-  EXPECT_THROW(spin.UpButton().Click(), ui::Error);
+  EXPECT_THROW(spin.UpButton().Click(), std::runtime_error);
   EXPECT_EQ(Value(), std::numeric_limits<int32_t>::max());
   EXPECT_EQ(ups, 1);
 
