@@ -17,6 +17,10 @@ inline constexpr const char* SYes = "Yes";
 inline constexpr const char* SNo = "No";
 inline constexpr const char* SCancel = "Cancel";
 
+// The default descriptions of the main and secondary currency.
+inline constexpr const char* SMainCurDesc = "U.S. Dollar";
+inline constexpr const char* SSecondaryCurDesc = "LL Pound";
+
 }  // namespace tutorial
 
 // The wizard window's texts.
@@ -31,5 +35,6 @@ inline constexpr const char* SNextNeedsPath = "Enter the database path to go on"
 inline constexpr const char* SNextNeedsName = "Enter the company name to go on";
 inline constexpr const char* SNextNeedsFiscalYear =
     "Enter the fiscal year and the number of periods to go on";
+inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on)";
 
 }  // namespace tutorial

@@ -15,6 +15,7 @@
 #include "platform/os/file_dialog.h"
 #include "platform/os/file_system.h"
 #include "platform/ui/application.h"
+#include "platform/ui/geometry.h"
 #include "platform/ui/label.h"
 
 namespace tutorial {
@@ -44,6 +45,27 @@ TfmFirstPage::TfmFirstPage(TfmMain& owner) : TfmContentSheet(owner) {
   ZndrSpeedButton6 = &AddOptionButton("ZndrSpeedButton6", Place(70, 122, 279, 43), *acContComp);
   ZndrSpeedButton3 = &AddOptionButton("ZndrSpeedButton3", Place(70, 160, 279, 43), *acExistingCompany);
   ZndrSpeedButton1 = &AddOptionButton("ZndrSpeedButton1", Place(70, 198, 279, 43), *acTutorial);
+
+  // Narration: the welcome chain and the two voice buttons that replay its parts.
+  Timer1.SetInterval(2000);
+  ZndrSpeedButton2 = &AddVoiceButton("ZndrSpeedButton2", ui::Rect::FromBounds(229, 41, 33, 30), 0);
+  ZndrSpeedButton2->OnClick = [this](ui::Control&) { PlaySound("2.wav"); };
+  ZndrSpeedButton5 = &AddVoiceButton("ZndrSpeedButton5", ui::Rect::FromBounds(542, 8, 35, 32), 0);
+  ZndrSpeedButton5->OnClick = [this](ui::Control&) { PlaySound("1.wav"); };
+}
+
+// --- narration ---
+
+void TfmFirstPage::Timer1Timer() {
+  Timer1.SetEnabled(false);
+  PlaySound("open.wav");
+}
+
+void TfmFirstPage::SoundFinished(const std::string& fileName) {
+  if (fileName == "open.wav")
+    PlaySound("1.wav");
+  else if (fileName == "1.wav")
+    PlaySound("2.wav");
 }
 
 components::TZndrSpeedButton& TfmFirstPage::AddOptionButton(const char* name, const ui::Rect& place,

@@ -24,9 +24,15 @@ class TfmFirstPage : public TfmContentSheet {
   ui::Action* acTutorial = nullptr;
   ui::Action* acContComp = nullptr;
 
+  // --- narration: "open.wav" after the first-visit timer, then "1.wav" and "2.wav" ---
+  components::TZndrSpeedButton* ZndrSpeedButton2 = nullptr;  // plays "2.wav"
+  components::TZndrSpeedButton* ZndrSpeedButton5 = nullptr;  // plays "1.wav"
+
  protected:
   void ActionList2Execute(ui::Action& action, bool& handled) override;
   void ActionList2Update(ui::Action& action, bool& handled) override;
+  void Timer1Timer() override;
+  void SoundFinished(const std::string& fileName) override;
 
  private:
   components::TZndrSpeedButton& AddOptionButton(const char* name, const ui::Rect& place,

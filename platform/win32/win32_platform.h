@@ -10,6 +10,7 @@
 #include "platform/win32/win32_file_dialog.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_sound_device.h"
 
 namespace win32 {
 
@@ -24,6 +25,7 @@ class Win32Platform {
   ui::Application& App() { return app_; }
   Win32Registry& Registry() { return registry_; }
   Win32FileSystem& Files() { return files_; }
+  Win32SoundDevice& Sound() { return sound_; }
 
  private:
   Win32Backend backend_;
@@ -31,6 +33,7 @@ class Win32Platform {
   Win32Registry registry_;
   Win32FileSystem files_;
   Win32FileDialog dialogs_;
+  Win32SoundDevice sound_;
 };
 
 }  // namespace win32
