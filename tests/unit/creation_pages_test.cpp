@@ -4,16 +4,20 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Tutorial/AssPblcVars.h"
 #include "Tutorial/CompInfo.h"
 #include "Tutorial/CompPath.h"
 #include "Tutorial/FirstPage.h"
 #include "Tutorial/FiscYear.h"
 #include "components/Dbspin.h"
 #include "platform/data/table.h"
+#include "platform/headless/headless_sound_device.h"
 #include "platform/headless/scripted_file_dialog.h"
+#include "platform/os/sound_device.h"
 #include "platform/os/file_dialog.h"
 #include "platform/ui/image.h"
 #include "tests/unit/fake_host.h"
+#include "tests/unit/sound_test_support.h"
 #include "tests/unit/wizard_fixture.h"
 
 namespace {
@@ -295,4 +299,39 @@ TEST_F(CreationPagesTest, TextThatIsNoIntegerGetsTheFieldsMessageAndKeepsTheValu
     EXPECT_EQ(Field("FiscYear"), std::to_string(ThisYear()));
   }
   EXPECT_FALSE(page.EditPeriods->AcceptsChar(U'x'));
+}
+
+// --- narration of the pages ---
+
+TEST_F(CreationPagesTest, PagesNarrateOnEntryAndEditsOnTheirFirstEntryOnly) {
+  headless::HeadlessSoundDevice device{backend};
+  os::SetSoundDevice(&device);
+  registry.SetValue(kTutorialKey, "SoundPath", folder.string() + "/");
+  TfmMain& w = Open();
+  for (const char* name : {"4.wav", "5.wav", "7.wav", "8.wav", "10.wav"})
+    WriteBytes(SoundFolder() + name, WavBytes(5000));
+  auto playing = [&] { return os::FileSystem::NameOf(device.Playing()); };
+
+  w.GoToStep(2);
+  EXPECT_EQ(playing(), "4.wav") << "task 1 is not done yet";
+  w.GoToStep(3);
+  TfmCompInfo& info = Current<TfmCompInfo>();
+  info.StopSound();
+  w.SetActiveControl(info.EditCity);
+  EXPECT_EQ(playing(), "7.wav");
+  info.StopSound();
+  w.SetActiveControl(info.EditState);
+  w.SetActiveControl(info.EditCity);
+  EXPECT_EQ(playing(), "") << "once per visit";
+  w.SetActiveControl(info.EditPhone1);
+  EXPECT_EQ(playing(), "7.wav");
+  w.SetActiveControl(nullptr);
+
+  w.GoToStep(4);
+  EXPECT_EQ(playing(), "8.wav");
+  w.SetActiveControl(Current<TfmFiscaleYear>().EditPeriods);
+  EXPECT_EQ(playing(), "10.wav");
+  window.reset();
+  os::SetSoundDevice(nullptr);
+  SoundFolder().clear();
 }
