@@ -17,7 +17,8 @@ TfmCompInfo::TfmCompInfo(TfmMain& owner) : TfmContentSheet(owner) {
   using skin::Paragraph;
   using skin::StepLabel;
   // Edits come in their tab order: names, city, state, telephones.
-  Label2 = &AddLabel("Label2", Place(36, 24, 333, 23), "Enter your new company details...", skin::PageTitle());
+  Label2 = &AddLabel("Label2", Place(36, 24, 333, 23), "Enter your new company details...",
+                     skin::PageTitle());
   Label11 = &AddLabel("Label11", Place(10, 56, 15, 16), "(2)", StepLabel());
   Mark2 = &AddMark("Mark2", Place(31, 56, 17, 16));
   Label10 = &AddLabel("Label10", Place(52, 56, 379, 32),

@@ -38,8 +38,9 @@ TfmFiscaleYear::TfmFiscaleYear(TfmMain& owner) : TfmContentSheet(owner) {
   acCurrYear = &ActionList2.Add("acCurrYear", kTagCurrYear, "Current Year");
   acnbPeriods = &ActionList2.Add("acnbPeriods", kTagPeriods, "Default");
 
-  Label2 = &AddLabel("Label2", Place(36, 20, 450, 46), "Now, it's time to enter some basic accounting information. ",
-                     skin::PageTitle(), true);
+  Label2 = &AddLabel("Label2", Place(36, 20, 450, 46),
+                     "Now, it's time to enter some basic accounting information. ", skin::PageTitle(),
+                     true);
   Label11 = &AddLabel("Label11", Place(12, 78, 15, 16), "(4)", StepLabel());
   Mark4 = &AddMark("Mark4", Place(32, 78, 17, 16));
   Label10 = &AddLabel("Label10", Place(54, 78, 328, 67),

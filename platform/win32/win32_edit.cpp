@@ -29,7 +29,8 @@ void Win32Edit::SyncKind(unsigned what) {
     SendMessageW(window, EM_LIMITTEXT, WPARAM(edit_.MaxLength()), 0);
     SendMessageW(window, EM_SETREADONLY, edit_.ReadOnly(), 0);
     const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
-    const LONG_PTR wanted = edit_.Border() ? exStyle | WS_EX_CLIENTEDGE : exStyle & ~WS_EX_CLIENTEDGE;
+    const LONG_PTR wanted =
+        edit_.Border() ? exStyle | WS_EX_CLIENTEDGE : exStyle & ~LONG_PTR(WS_EX_CLIENTEDGE);
     if (wanted != exStyle) {
       SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
       SetWindowPos(window, nullptr, 0, 0, 0, 0,
