@@ -93,6 +93,10 @@ void PosixFileSystem::CreateDirectories(const std::string& path) {
   if (!DirectoryExists(path)) Fail("Cannot create the folder", path, ENOTDIR);
 }
 
+void PosixFileSystem::CreateFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0777) != 0) Fail("Cannot create the folder", path, errno);
+}
+
 std::vector<uint8_t> PosixFileSystem::ReadFile(const std::string& path, size_t limit) {
   if (const int error = Injected("open", path)) Fail("Cannot open", path, error);
   Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));

@@ -13,6 +13,7 @@ class PosixFileSystem : public os::FileSystem {
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   void CreateDirectories(const std::string& path) override;
+  void CreateFolder(const std::string& path) override;
   std::vector<uint8_t> ReadFile(const std::string& path, size_t limit = SIZE_MAX) override;
   void WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   void RenameFile(const std::string& from, const std::string& to) override;

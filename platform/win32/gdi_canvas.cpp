@@ -101,9 +101,47 @@ void GdiCanvas::DrawPicture(const ui::Picture& picture, ui::Point at) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   const uint8_t* rows = picture.Pixels() + size_t(firstRow) * size_t(picture.Width()) * 4;
-  StretchDIBits(dc_, visible.left, visible.top, visible.Width(), visible.Height(),
-                visible.left - at.x, 0, visible.Width(), visible.Height(), rows, &info,
-                DIB_RGB_COLORS, SRCCOPY);
+  const size_t rowBytes = size_t(picture.Width()) * 4;
+  const size_t firstColumn = size_t(visible.left - at.x);
+  bool transparent = false;
+  for (int y = 0; y < visible.Height() && !transparent; ++y) {
+    const uint8_t* px = rows + size_t(y) * rowBytes + firstColumn * 4;
+    for (int x = 0; x < visible.Width(); ++x, px += 4) {
+      if (px[3] != 255) {
+        transparent = true;
+        break;
+      }
+    }
+  }
+  if (!transparent) {
+    StretchDIBits(dc_, visible.left, visible.top, visible.Width(), visible.Height(),
+                  visible.left - at.x, 0, visible.Width(), visible.Height(), rows, &info,
+                  DIB_RGB_COLORS, SRCCOPY);
+    return;
+  }
+  // Pictures with transparent pixels (check marks, glyphs) are blended over what lies
+  // below; AlphaBlend wants premultiplied colours.
+  info.bmiHeader.biWidth = visible.Width();
+  void* bits = nullptr;
+  UniqueHandle<GdiObjectTraits<HBITMAP>> section(
+      CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!section || !bits) return;
+  auto* out = static_cast<uint8_t*>(bits);
+  for (int y = 0; y < visible.Height(); ++y) {
+    const uint8_t* px = rows + size_t(y) * rowBytes + firstColumn * 4;
+    for (int x = 0; x < visible.Width(); ++x, px += 4, out += 4) {
+      const unsigned alpha = px[3];
+      out[0] = uint8_t(px[0] * alpha / 255);
+      out[1] = uint8_t(px[1] * alpha / 255);
+      out[2] = uint8_t(px[2] * alpha / 255);
+      out[3] = uint8_t(alpha);
+    }
+  }
+  if (!imageDc_) imageDc_.Reset(CreateCompatibleDC(dc_));
+  DcSelection select(imageDc_.Get(), section.Get());
+  const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc_, visible.left, visible.top, visible.Width(), visible.Height(), imageDc_.Get(), 0,
+             0, visible.Width(), visible.Height(), blend);
 }
 
 void GdiCanvas::InvertRect(const ui::Rect& r) {

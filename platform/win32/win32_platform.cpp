@@ -1,5 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
+#include "platform/os/file_dialog.h"
 #include "platform/os/file_system.h"
 #include "platform/os/registry.h"
 #include "platform/os/resources.h"
@@ -17,6 +18,7 @@ Win32Platform::Win32Platform(HINSTANCE module)
     return SystemParametersInfoW(SPI_GETSCREENREADER, 0, &running, 0) && running;
   });
   os::SetFiles(&files_);
+  os::SetDialogs(&dialogs_);
   os::SetResourceLoader(ModuleResources(module).Loader());
 }
 
@@ -24,6 +26,7 @@ Win32Platform::~Win32Platform() {
   os::SetScreenReaderQuery(nullptr);
   os::SetSoundDevice(nullptr);
   os::SetResourceLoader(nullptr);
+  os::SetDialogs(nullptr);
   os::SetFiles(nullptr);
   os::SetRegistry(nullptr);
 }

@@ -121,6 +121,26 @@ TEST_F(GdiCanvasTest, PicturesAreDrawnUnscaledAndClipped) {
   EXPECT_EQ(At(99, 39), kWhite);
 }
 
+TEST_F(GdiCanvasTest, PicturesWithTransparentPixelsShowWhatLiesBelow) {
+  // A 4 x 4 clear picture with an opaque red column 1 and a half-transparent blue column 2,
+  // drawn clipped on the left.
+  ui::Picture picture(4, 4);
+  for (int y = 0; y < 4; ++y) {
+    uint8_t* red = picture.Pixels() + (y * 4 + 1) * 4;
+    red[2] = 255, red[3] = 255;
+    uint8_t* blue = picture.Pixels() + (y * 4 + 2) * 4;
+    blue[0] = 255, blue[3] = 128;
+  }
+  canvas->Save(Rect::FromBounds(21, 10, 10, 10));
+  canvas->DrawPicture(picture, {-1, 0});
+  canvas->Restore();
+  EXPECT_EQ(At(21, 10), RGB(255, 0, 0));
+  EXPECT_NEAR(GetRValue(At(22, 11)), 127, 2);
+  EXPECT_EQ(GetBValue(At(22, 11)), 255);
+  EXPECT_EQ(At(23, 12), kWhite);
+  EXPECT_EQ(At(20, 12), kWhite);
+}
+
 TEST_F(GdiCanvasTest, ImageListPicturesBlendWithTheirAlpha) {
   auto list = std::make_unique<ui::ImageList>(4, 1);
   ui::Picture strip(4, 1);
