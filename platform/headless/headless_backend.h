@@ -34,8 +34,14 @@ class HeadlessBackend : public ui::Backend {
   ui::Size DesktopSize() override { return desktop_; }
   void ShowErrorBox(const std::string& message) override { errors_.push_back(message); }
   void SetOverrideCursor(ui::Cursor cursor) override { cursorChanges_.push_back(cursor); }
+  intptr_t SendHostMessage(void* window, unsigned message, uintptr_t wparam,
+                           intptr_t lparam) override {
+    return OnHostMessage ? OnHostMessage(window, message, wparam, lparam) : 0;
+  }
 
   // --- test controls ---
+  // Plays the host's main window; unset, no window answers.
+  std::function<intptr_t(void*, unsigned, uintptr_t, intptr_t)> OnHostMessage;
   void SetDesktopSize(ui::Size size) { desktop_ = size; }
   // Advances the virtual clock, firing due timers in order, then runs idle processing.
   void Advance(int milliseconds);
