@@ -33,7 +33,7 @@ class CreationTest : public CompanyTest {
     app.Idle();
   }
   std::string SentSettings() const {
-    for (const std::string& call : mainForm.log.calls)
+    for (const std::string& call : mainForm.calls)
       if (call.rfind("CreateCompany ", 0) == 0) return call.substr(14);
     return "<not called>";
   }
@@ -102,7 +102,7 @@ TEST_F(CreationTest, AMissingSourceCompanyIsAnErrorBeforeTheHostIsCalled) {
   PressFinish();
   EXPECT_EQ(backend.ErrorBoxes(),
             (std::vector<std::string>(2, "Source company not found. Reinstall Zendri then try again.")));
-  EXPECT_TRUE(mainForm.log.calls.empty());
+  EXPECT_TRUE(mainForm.calls.empty());
   EXPECT_EQ(w.CurrentStep(), 5);
   EXPECT_EQ(w.LastPage, 1);
   EXPECT_FALSE(Created());
@@ -112,16 +112,15 @@ TEST_F(CreationTest, AMissingSourceCompanyIsAnErrorBeforeTheHostIsCalled) {
 TEST_F(CreationTest, AHostThatFailsOrCreatesNothingKeepsStep5AndTheRecordUncreated) {
   TfmMain& w = AtStep5();
   mainForm.log.failOn = "CreateCompany";
-  mainForm.log.errorText = "The target folder is read-only.";
+  mainForm.log.failText = "The target folder is read-only.";
   PressFinish();
   EXPECT_EQ(backend.ErrorBoxes(), (std::vector<std::string>{"The target folder is read-only."}));
   EXPECT_EQ(app.OverrideCursor(), ui::Cursor::Default);
 
-  mainForm.log.failOn.clear();
   mainForm.created = false;
   PressFinish();
   EXPECT_EQ(backend.ErrorBoxes().size(), 1u);  // not created is no error
-  EXPECT_EQ(mainForm.log.calls.size(), 2u);    // nothing after CreateCompany
+  EXPECT_EQ(mainForm.calls.size(), 2u);    // nothing after CreateCompany
   EXPECT_EQ(w.CurrentStep(), 5);
   EXPECT_EQ(w.LastPage, 1);
   EXPECT_FALSE(Created());
@@ -140,7 +139,7 @@ TEST_F(CreationTest, AnotherOpenCompanyIsOpenedOnYesAndDecliningStaysOnStep5) {
   connection.databaseName = target.substr(0, target.size() - 4) + ".GDB";
   backend.AnswerNextModal(ui::mrYes);
   PressFinish();
-  EXPECT_EQ(mainForm.log.calls.back(), "OpenCompany " + target);
+  EXPECT_EQ(mainForm.calls.back(), "OpenCompany " + target);
   EXPECT_EQ(w.CurrentStep(), 6);
   EXPECT_EQ(app.OverrideCursor(), ui::Cursor::Default);
 }
@@ -156,7 +155,7 @@ TEST_F(CreationTest, ResumingChecksTheHostsCompanyAndItsFailuresAreShown) {
   EXPECT_EQ(backend.PendingAnswers(), 0u);
 
   mainForm.log.failOn = "OpenCompany";
-  mainForm.log.errorText = "The company is in use.";
+  mainForm.log.failText = "The company is in use.";
   backend.AnswerNextModal(ui::mrYes);
   app.Guard([&] { w.GoToStep(7); });
   EXPECT_EQ(backend.ErrorBoxes(), (std::vector<std::string>{"The company is in use."}));

@@ -59,6 +59,7 @@ class CompanyTest : public WizardTest {
   int hostWindow = 0;
   host::TZndrHostApplication hostApp{nullptr, &hostWindow};
   fake::CompanyHost mainForm;
-  fake::Connection connection;
+  FakeHostLog connectionLog{mainForm.calls};
+  fake::Connection connection{connectionLog};
   bool answersQuery = true;
 };
