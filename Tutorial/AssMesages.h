@@ -12,6 +12,9 @@ inline constexpr const char* SSaveDataBeforeExit = "Do you want to save Data bef
 inline constexpr const char* SSourceCompanyNotFound =
     "Source company not found. Reinstall Zendri then try again.";
 
+// The file dialog's choice of company databases.
+inline constexpr const char* SDatabaseFilter = "Database file(*.gdb)|*.gdb|All Files(*.*)|*.*";
+
 inline constexpr const char* SYes = "Yes";
 inline constexpr const char* SNo = "No";
 inline constexpr const char* SCancel = "Cancel";
@@ -24,5 +27,11 @@ namespace tutorial {
 inline constexpr const char* SNextCaption = "&Next ";
 inline constexpr const char* SFinishCaption = "&Finish";
 inline constexpr const char* SWindowTitle = "Company set-up - step %d of %d";
+inline constexpr const char* SNextHint = "Next";
+// The hint of a disabled Next: what the step still needs.
+inline constexpr const char* SNextNeedsPath = "Enter the database path to go on";
+inline constexpr const char* SNextNeedsName = "Enter the company name to go on";
+inline constexpr const char* SNextNeedsFiscalYear =
+    "Enter the fiscal year and the number of periods to go on";
 
 }  // namespace tutorial

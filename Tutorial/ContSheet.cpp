@@ -12,6 +12,7 @@ namespace tutorial {
 
 TfmContentSheet::TfmContentSheet(TfmMain& owner) : ui::Frame("fmContentSheet"), owner_(owner) {
   SetBounds(0, 0, 498, 345);
+  SetColor(skin::kPageColor);
   SetShowHint(true);
   ActionList2.OnExecute = [this](ui::Action& a, bool& handled) { ActionList2Execute(a, handled); };
   ActionList2.OnUpdate = [this](ui::Action& a, bool& handled) { ActionList2Update(a, handled); };
@@ -88,6 +89,34 @@ void TfmContentSheet::ShowMark(ui::Image& mark, int task) {
   data::Table& tasks = MainData().Tasks;
   if (!tasks.Locate("Step", int32_t(task))) return;
   mark.SetVisible(tasks.FieldByName("Accomplished").AsBoolean());
+}
+
+ui::Label& TfmContentSheet::AddFieldLabel(const std::string& name, const ui::Rect& place,
+                                          const std::string& text, ui::WindowedControl* focus) {
+  ui::Label& label = AddLabel(name, place, text, skin::FieldLabel());
+  label.SetFocusControl(focus);
+  return label;
+}
+
+ui::DBEdit& TfmContentSheet::AddCompanyEdit(const std::string& name, const ui::Rect& place,
+                                            const std::string& field, int tag,
+                                            bool narrateOnEntry) {
+  auto& edit = Add<ui::DBEdit>(name);
+  edit.SetBounds(place);
+  edit.SetTag(tag);
+  edit.SetBorder(false);
+  edit.SetColor(skin::kEditColor);
+  edit.SetFont(skin::DataEdit());
+  edit.SetDataSource(MainData().companyDS);
+  edit.SetDataField(field);
+  if (narrateOnEntry) edit.OnEnter = [this](ui::Control& sender) { EnterEdit(sender); };
+  edit.OnExit = [this](ui::Control& sender) { ExitEdit(sender); };
+  return edit;
+}
+
+bool TfmContentSheet::TaskAccomplished(int task) const {
+  data::Table& tasks = MainData().Tasks;
+  return tasks.Locate("Step", int32_t(task)) && tasks.FieldByName("Accomplished").AsBoolean();
 }
 
 ui::Label& TfmContentSheet::AddTitle(const std::string& title) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/ui/action.h"
+#include "platform/ui/geometry.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/timer.h"
 
@@ -12,7 +13,9 @@ namespace data {
 class Table;
 }
 namespace ui {
+class WindowedControl;
 class DBEdit;
+class Edit;
 class Image;
 class Label;
 struct Font;
@@ -26,6 +29,11 @@ namespace tutorial {
 
 class TdmMainData;
 class TfmMain;
+
+// A design place: left, top, width and height in page coordinates.
+constexpr ui::Rect Place(int left, int top, int width, int height) {
+  return ui::Rect::FromBounds(left, top, width, height);
+}
 
 class TfmContentSheet : public ui::Frame {
  public:
@@ -79,6 +87,16 @@ class TfmContentSheet : public ui::Frame {
                                                int tag);
   // Shows `mark` exactly when the task is accomplished; a task without a row leaves it as is.
   void ShowMark(ui::Image& mark, int task);
+  // A field's caption; its accelerator focuses `focus` (may be null: the accelerator is inert).
+  ui::Label& AddFieldLabel(const std::string& name, const ui::Rect& place,
+                           const std::string& text, ui::WindowedControl* focus);
+  // A flat edit on the skin's edit colour bound to a Company field; `tag` selects its
+  // narration. Leaving it updates tasks and marks; with `narrateOnEntry` its first entry in
+  // this visit plays the narration (EnterEdit).
+  ui::DBEdit& AddCompanyEdit(const std::string& name, const ui::Rect& place,
+                             const std::string& field, int tag, bool narrateOnEntry = false);
+  // True when the task's row says accomplished; false also when the task has no row.
+  bool TaskAccomplished(int task) const;
 
   // Adds the page's heading in the skin's style.
   ui::Label& AddTitle(const std::string& title);

@@ -33,7 +33,10 @@ std::shared_ptr<const ui::Picture> LoadBackground() {
   return std::make_shared<ui::Picture>(ui::Picture::FromJpeg(os::LoadResource("main_background.jpg")));
 }
 
-bool HasText(const ui::Edit* edit) { return edit && !edit->Text().empty(); }
+template <class EditKind>
+bool HasText(const EditKind* edit) {
+  return edit && !edit->Text().empty();
+}
 
 // "LastPage" as the window reads it: missing or not a number gives 1; so does a number below 1,
 // which is no step a resume could go to.
@@ -54,7 +57,8 @@ int ParseLastPage(const std::optional<std::string>& text) {
 
 TfmMain* ActiveWizard() { return t_activeWizard; }
 
-TfmMain::TfmMain(std::string hostExecutable) : ui::Form("fmMain") {
+TfmMain::TfmMain(std::string hostExecutable)
+    : ui::Form("fmMain"), hostExecutable_(hostExecutable) {
   ui::Application& app = ui::Application::Instance();
   // ApplicationEvents1: every error that reaches the message loop while the window exists.
   previousExceptionHandler_ = app.OnException;
@@ -109,7 +113,7 @@ void TfmMain::CreateComponents() {
   ActionList1.OnExecute = [this](ui::Action& a, bool& handled) { ActionList1Execute(a, handled); };
   ActionList1.OnUpdate = [this](ui::Action& a, bool& handled) { ActionList1Update(a, handled); };
   acExit = &ActionList1.Add("acExit", kTagExit, "&Exit");
-  acNext = &ActionList1.Add("acNext", kTagNext, "&Next", "Next");
+  acNext = &ActionList1.Add("acNext", kTagNext, "&Next", SNextHint);
   acPrevious = &ActionList1.Add("acPrevious", kTagPrevious, "&Previous", "Previous");
   acFinish = &ActionList1.Add("acFinish", kTagFinish, "acFinish", "Finish");
   acHome = &ActionList1.Add("acHome", kTagHome, "&Home", "Home Page");
@@ -332,12 +336,28 @@ bool TfmMain::NextEnabled() {
   }
 }
 
+const char* TfmMain::MissingForNext() const {
+  switch (FCurrentStep) {
+    case 2: return SNextNeedsPath;
+    case 3: return SNextNeedsName;
+    case 4: return SNextNeedsFiscalYear;
+    default: return nullptr;
+  }
+}
+
 void TfmMain::ActionList1Update(ui::Action& action, bool& handled) {
   GetPage(FCurrentStep);  // the current step always has a page; this rebuilds a freed one
   handled = true;
   switch (action.Tag()) {
     case kTagExit: action.SetEnabled(true); break;
-    case kTagNext: action.SetEnabled(NextEnabled()); break;
+    case kTagNext: {
+      const bool enabled = NextEnabled();
+      action.SetEnabled(enabled);
+      // A disabled Next says what it waits for, so nobody wonders why it does nothing.
+      const char* missing = enabled ? nullptr : MissingForNext();
+      action.SetHint(missing ? missing : SNextHint);
+      break;
+    }
     case kTagPrevious: action.SetEnabled(FCurrentStep >= 2 && FCurrentStep != 6); break;
     case kTagHome: action.SetEnabled(FCurrentStep != 1); break;
     default: handled = false;

@@ -48,6 +48,8 @@ class TfmMain : public ui::Form {
   void BuildCreateSettings(std::vector<std::string>& lines);
 
   int CurrentStep() const { return FCurrentStep; }
+  // The host program's executable file (the pages look for its folder).
+  const std::string& HostExecutable() const { return hostExecutable_; }
   // Builds the pages of `step` with another class from now on (tests observe the hooks).
   void ReplacePageClass(int step, PageFactory factory) { factories_[size_t(step - 1)] = factory; }
   int LastPage = 1;
@@ -88,6 +90,8 @@ class TfmMain : public ui::Form {
   void UpdateNextCaption();
   void UpdateWindowTitle();
   bool NextEnabled();
+  // What a disabled Next waits for on this step; empty when Next carries its own hint.
+  const char* MissingForNext() const;
   void ActionList1Execute(ui::Action& action, bool& handled);
   void ActionList1Update(ui::Action& action, bool& handled);
   void ApplicationEvents1Exception(const std::exception& e);
@@ -96,6 +100,7 @@ class TfmMain : public ui::Form {
   std::array<PageSlot, kStepCount + 1> FPages;  // indexed by step 1 to 21
   int FCurrentStep = 0;
   host::AppDataCopy FAppData;
+  std::string hostExecutable_;
   std::unique_ptr<TdmMainData> MainData_;
   std::function<void(const std::exception&)> previousExceptionHandler_;
 };

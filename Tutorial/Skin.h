@@ -18,6 +18,14 @@ inline ui::Font StepLabel() { return {"Arial", 13, true, false, false, ui::clNav
 inline ui::Font FieldLabel() { return {"Britannic Bold", 16, true, false, false, ui::clNavy}; }
 inline ui::Font DataEdit() { return {"MS Sans Serif", 13, false, false, false, ui::clWindowText}; }
 
+// The start page's greeting, its question and its option buttons.
+inline ui::Font Welcome() { return {"Arial Black", 23, true, true, false, kAccent}; }
+inline ui::Font WelcomeQuestion() { return {"Arial Black", 16, false, true, false, kAccent}; }
+inline ui::Font OptionButton() { return {"Arial Black", 16, false, false, false, ui::clNavy}; }
+inline constexpr ui::Color kOptionHotFontColor = ui::Rgb(128, 0, 64);
+// Buttons that fill in a value (the fiscal year page's "Current Year", "Default").
+inline ui::Font ValueButton() { return {"Arial", 16, false, false, false, ui::clNavy}; }
+
 inline ui::Font TitleFont() { return {"Times New Roman", 26, true, false, false, kAccent}; }
 inline ui::Font TextFont() { return {"Arial", 15, false, false, false, kInk}; }
 inline ui::Font EditFont() { return {"Arial", 15, false, false, false, ui::clWindowText}; }

@@ -985,6 +985,29 @@ def message_background():
 
 
 # --------------------------------------------------------------------------
+# Spin button arrows (9 x 6): pixel-exact black triangles, drawn without smoothing
+# so that they stay sharp at their tiny size.
+
+SPIN_ARROW = [
+    ".........",
+    "....X....",
+    "...XXX...",
+    "..XXXXX..",
+    ".XXXXXXX.",
+    ".........",
+]
+
+
+def spin_glyph(rows):
+    img = Image.new("RGBA", (9, 6), CLEAR)
+    for y, row in enumerate(rows):
+        for x, ch in enumerate(row):
+            if ch == "X":
+                img.putpixel((x, y), (0, 0, 0, 255))
+    return img
+
+
+# --------------------------------------------------------------------------
 # 32-bit BMP writer and reader
 
 def bmp32_bytes(img):
@@ -1136,6 +1159,8 @@ def main():
     write_bmp(os.path.join(args.out, "hot_images.bmp"), hot, (168, 28))
     write_bmp(os.path.join(args.out, "tutorial_images.bmp"), tutorial, (32 * 59, 32))
     write_bmp(os.path.join(args.out, "check_mark.bmp"), check, (17, 16))
+    write_bmp(os.path.join(args.out, "DBSpinUp.bmp"), spin_glyph(SPIN_ARROW), (9, 6))
+    write_bmp(os.path.join(args.out, "DBSpinDown.bmp"), spin_glyph(SPIN_ARROW[::-1]), (9, 6))
     if args.preview:
         preview(main_bg, message_bg, norm, hot, tutorial, check).save(args.preview)
     return 0

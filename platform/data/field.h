@@ -3,6 +3,7 @@
 // the table is editing or inserting, the current stored row otherwise.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,9 @@ class Field {
   FieldKind Kind() const { return def_.kind; }
   int Size() const { return def_.size; }
   size_t Index() const { return index_; }
+  // The allowed range of an integer field; absent when unbounded on that side.
+  std::optional<int32_t> MinValue() const { return def_.min; }
+  std::optional<int32_t> MaxValue() const { return def_.max; }
 
   const Value& GetValue() const;
   bool IsNull() const;

@@ -78,6 +78,10 @@ void PosixFileSystem::CreateDirectories(const std::string& path) {
   if (!DirectoryExists(path)) Fail("Cannot create folder", path, ENOTDIR);
 }
 
+void PosixFileSystem::CreateFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0777) != 0) Fail("Cannot create folder", path, errno);
+}
+
 std::vector<uint8_t> PosixFileSystem::ReadFile(const std::string& path) {
   Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) Fail("Cannot open file", path, errno);

@@ -12,6 +12,7 @@ class PosixFileSystem : public os::FileSystem {
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   void CreateDirectories(const std::string& path) override;
+  void CreateFolder(const std::string& path) override;
   std::vector<uint8_t> ReadFile(const std::string& path) override;
   void WriteFileAtomic(const std::string& path, std::string_view bytes) override;
 

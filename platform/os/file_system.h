@@ -7,6 +7,13 @@
 
 namespace os {
 
+// What separates the parts of a path on this platform.
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -15,6 +22,8 @@ class FileSystem {
   virtual bool DirectoryExists(const std::string& path) = 0;
   // Creates the folder and its missing parents; throws FileError when it cannot.
   virtual void CreateDirectories(const std::string& path) = 0;
+  // Creates this one folder (its parent must exist); throws FileError when it cannot.
+  virtual void CreateFolder(const std::string& path) = 0;
 
   // Whole-file read; throws FileError when the file cannot be opened or read.
   virtual std::vector<uint8_t> ReadFile(const std::string& path) = 0;

@@ -62,6 +62,10 @@ void ComboBox::UserSelected(int index) {
   Change();
 }
 
+void ComboBox::DropDown() {
+  if (OnDropDown) OnDropDown(*this);
+}
+
 void ComboBox::Change() {
   if (OnChange) OnChange(*this);
 }

@@ -10,7 +10,10 @@ namespace ui {
 
 class ComboBox : public WindowedControl {
  public:
-  using WindowedControl::WindowedControl;
+  // The text shows on the window colour unless given another.
+  explicit ComboBox(std::string name = {}) : WindowedControl(std::move(name)) {
+    SetColor(clWindow);
+  }
 
   const std::vector<std::string>& Items() const { return items_; }
   // The text stays; ItemIndex follows it into the new list.
@@ -31,8 +34,13 @@ class ComboBox : public WindowedControl {
   void UserChangedText(const std::string& text);
   // The user chose an item from the list: store it and raise OnChange.
   void UserSelected(int index);
+  // Asked by the native window for each typed character; a refused one is not inserted.
+  virtual bool AcceptsChar(char32_t /*ch*/) const { return true; }
+  // The list is about to open: OnDropDown may still fill it.
+  void DropDown();
 
   std::function<void(ComboBox&)> OnChange;
+  std::function<void(ComboBox&)> OnDropDown;
 
  protected:
   virtual void Change();

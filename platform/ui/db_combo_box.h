@@ -13,6 +13,9 @@ class DBComboBox : public ComboBox {
   void SetDataSource(data::Table* table) { binding_.SetDataSource(table); }
   void SetDataField(const std::string& field) { binding_.SetDataField(field); }
   data::Field* DataFieldObject() const { return binding_.GetField(); }
+  data::Table* DataSource() const { return binding_.GetTable(); }
+
+  bool AcceptsChar(char32_t ch) const override { return binding_.AcceptsChar(ch); }
 
   void DoExit() override;
 

@@ -20,6 +20,12 @@ void Edit::SetReadOnly(bool readOnly) {
   SyncNative(syncState);
 }
 
+void Edit::SetBorder(bool border) {
+  if (border == border_) return;
+  border_ = border;
+  SyncNative(syncState);
+}
+
 void Edit::UserChangedText(const std::string& text) {
   if (text == Text()) return;
   // The native window shows this text already: store it without syncing back.

@@ -6,7 +6,8 @@ namespace ui {
 
 class Edit : public WindowedControl {
  public:
-  using WindowedControl::WindowedControl;
+  // Edits show their text on the window colour unless given another.
+  explicit Edit(std::string name = {}) : WindowedControl(std::move(name)) { SetColor(clWindow); }
 
   const std::string& Text() const { return Caption(); }
   // A programmatic change: the native window follows; OnChange runs only with Notify::Yes.
@@ -15,6 +16,9 @@ class Edit : public WindowedControl {
   void SetMaxLength(int length);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
+  // The sunken edge around the field; without it the field is flat on its page.
+  bool Border() const { return border_; }
+  void SetBorder(bool border);
 
   // The user typed: store the text (the native window has it already) and raise OnChange.
   void UserChangedText(const std::string& text);
@@ -29,6 +33,7 @@ class Edit : public WindowedControl {
  private:
   int maxLength_ = 0;
   bool readOnly_ = false;
+  bool border_ = true;
 };
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "platform/ui/label.h"
 
 #include "platform/ui/canvas.h"
+#include "platform/ui/windowed_control.h"
 
 namespace ui {
 
@@ -29,6 +30,20 @@ void Label::Paint(Canvas& canvas) const {
                                                     : tfLeft;
   if (wordWrap_) flags |= tfWordBreak;
   canvas.DrawText(Caption(), ClientRect(), GetFont(), flags);
+}
+
+}  // namespace ui
+
+namespace ui {
+
+bool Label::DialogChar(char32_t ch) {
+  const char32_t accelerator = AcceleratorOf(Caption());
+  if (!focusControl_ || accelerator == 0) return false;
+  if (ch >= U'A' && ch <= U'Z') ch += U'a' - U'A';
+  if (ch != accelerator || !IsShowing()) return false;
+  if (!focusControl_->IsShowing() || !focusControl_->Enabled()) return false;
+  focusControl_->SetFocus();
+  return true;
 }
 
 }  // namespace ui

@@ -3,9 +3,12 @@
 
 namespace ui {
 
+class WindowedControl;
+
 enum class Alignment { Left, Center, Right };
 
-// A windowless text label.
+// A windowless text label of fixed size; a word-wrapped caption breaks at the label's width
+// and what does not fit is cut. An accelerator in the caption focuses FocusControl.
 class Label : public Control {
  public:
   using Control::Control;
@@ -16,6 +19,12 @@ class Label : public Control {
   void SetWordWrap(bool wordWrap);
   Alignment GetAlignment() const { return alignment_; }
   void SetAlignment(Alignment alignment);
+  // The control the caption's accelerator focuses; not owned, it must outlive the label
+  // (both sit on the same page).
+  WindowedControl* FocusControl() const { return focusControl_; }
+  void SetFocusControl(WindowedControl* control) { focusControl_ = control; }
+
+  bool DialogChar(char32_t ch) override;
 
   void Paint(Canvas& canvas) const override;
 
@@ -23,6 +32,7 @@ class Label : public Control {
   bool transparent_ = true;
   bool wordWrap_ = false;
   Alignment alignment_ = Alignment::Left;
+  WindowedControl* focusControl_ = nullptr;
 };
 
 }  // namespace ui

@@ -11,10 +11,12 @@ class Panel : public Control {
   void Paint(Canvas& canvas) const override { canvas.FillRect(ClientRect(), GetColor()); }
 };
 
-// A container that paints nothing itself: the pages of a window.
+// A child container that carries its own components (the pages of a window), filled with
+// its colour so that what lies behind it does not show through.
 class Frame : public Control {
  public:
   using Control::Control;
+  void Paint(Canvas& canvas) const override { canvas.FillRect(ClientRect(), GetColor()); }
 };
 
 }  // namespace ui

@@ -82,6 +82,8 @@ void Win32ComboBox::Command(unsigned code) {
   if (settingText_) return;
   if (code == CBN_EDITCHANGE) {
     combo_.UserChangedText(Narrow(WindowText()));
+  } else if (code == CBN_DROPDOWN) {
+    combo_.DropDown();  // a list filled now is shown (SyncItems runs from the model)
   } else if (code == CBN_SELCHANGE) {
     // Sent before the edit shows the chosen item: the list's selection is the answer.
     const int index = int(SendMessageW(Window(), CB_GETCURSEL, 0, 0));
@@ -92,8 +94,8 @@ void Win32ComboBox::Command(unsigned code) {
 HBRUSH Win32ComboBox::ControlColor(HDC dc) {
   if (!combo_.Enabled()) return nullptr;  // the platform's greyed look
   SetTextColor(dc, ToColorRef(combo_.GetFont().color));
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return GetSysColorBrush(COLOR_WINDOW);
+  SetBkColor(dc, ToColorRef(combo_.GetColor()));
+  return ColorBrush();
 }
 
 }  // namespace win32

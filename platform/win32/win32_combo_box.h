@@ -17,6 +17,7 @@ class Win32ComboBox : public Win32NativeControl {
 
   void Command(unsigned code) override;
   HBRUSH ControlColor(HDC dc) override;
+  bool AcceptsChar(wchar_t ch) const override { return combo_.AcceptsChar(char32_t(ch)); }
 
  protected:
   void SyncKind(unsigned what) override;

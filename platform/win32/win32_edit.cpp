@@ -8,7 +8,8 @@
 namespace win32 {
 
 Win32Edit::Win32Edit(Win32Backend& backend, ui::Edit& edit, HWND parent)
-    : Win32NativeControl(backend, edit, parent, L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE),
+    : Win32NativeControl(backend, edit, parent, L"EDIT", ES_AUTOHSCROLL,
+                         edit.Border() ? WS_EX_CLIENTEDGE : 0),
       edit_(edit) {
   Sync(ui::syncAll);
 }
@@ -27,6 +28,13 @@ void Win32Edit::SyncKind(unsigned what) {
     // 0 lifts the limit, as the model's 0 means.
     SendMessageW(window, EM_LIMITTEXT, WPARAM(edit_.MaxLength()), 0);
     SendMessageW(window, EM_SETREADONLY, edit_.ReadOnly(), 0);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    const LONG_PTR wanted = edit_.Border() ? exStyle | WS_EX_CLIENTEDGE : exStyle & ~WS_EX_CLIENTEDGE;
+    if (wanted != exStyle) {
+      SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
+      SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
   }
 }
 
@@ -37,10 +45,13 @@ void Win32Edit::Command(unsigned code) {
 
 HBRUSH Win32Edit::ControlColor(HDC dc) {
   if (!edit_.Enabled()) return nullptr;  // the platform's greyed look
-  const int background = edit_.ReadOnly() ? COLOR_BTNFACE : COLOR_WINDOW;
   SetTextColor(dc, ToColorRef(edit_.GetFont().color));
-  SetBkColor(dc, GetSysColor(background));
-  return GetSysColorBrush(background);
+  if (edit_.ReadOnly()) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
+  }
+  SetBkColor(dc, ToColorRef(edit_.GetColor()));
+  return ColorBrush();
 }
 
 }  // namespace win32

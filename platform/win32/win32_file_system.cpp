@@ -47,6 +47,11 @@ void Win32FileSystem::CreateDirectories(const std::string& path) {
   }
 }
 
+void Win32FileSystem::CreateFolder(const std::string& path) {
+  if (!CreateDirectoryW(Widen(path).c_str(), nullptr))
+    Fail("Cannot create the folder", path, GetLastError());
+}
+
 std::vector<uint8_t> Win32FileSystem::ReadFile(const std::string& path) {
   UniqueFile file(CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -10,6 +10,7 @@ class Win32FileSystem : public os::FileSystem {
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
   void CreateDirectories(const std::string& path) override;
+  void CreateFolder(const std::string& path) override;
   std::vector<uint8_t> ReadFile(const std::string& path) override;
   // Written to "<path>.tmp", flushed to the disk, then moved over `path` with
   // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH; the temporary file is removed on failure.

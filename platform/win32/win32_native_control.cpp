@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/ui/errors.h"
+#include "platform/win32/color_ref.h"
 #include "platform/ui/form.h"
 #include "platform/win32/event_guard.h"
 #include "platform/win32/system_message.h"
@@ -52,6 +53,15 @@ void Win32NativeControl::AdoptInner(HWND inner) {
 Win32NativeControl* Win32NativeControl::FromHandle(HWND window) {
   if (!window) return nullptr;
   return static_cast<Win32NativeControl*>(GetPropW(window, kSelfProperty));
+}
+
+HBRUSH Win32NativeControl::ColorBrush() {
+  const COLORREF color = ToColorRef(control_.GetColor());
+  if (!brush_ || color != brushColor_) {
+    brush_.Reset(CreateSolidBrush(color));
+    brushColor_ = color;
+  }
+  return brush_.Get();
 }
 
 std::wstring Win32NativeControl::WindowText() const {

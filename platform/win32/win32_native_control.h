@@ -50,6 +50,8 @@ class Win32NativeControl : public ui::NativeControl {
   // keys and notices count as this control's.
   void AdoptInner(HWND inner);
   Win32Backend& Backend() const { return backend_; }
+  // A solid brush of the model's colour for WM_CTLCOLOR*; kept until the colour changes.
+  HBRUSH ColorBrush();
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
@@ -62,6 +64,8 @@ class Win32NativeControl : public ui::NativeControl {
   ui::WindowedControl& control_;
   UniqueWindow window_;
   HWND inner_ = nullptr;  // destroyed with window_
+  UniqueHandle<GdiObjectTraits<HBRUSH>> brush_;
+  COLORREF brushColor_ = 0;
 };
 
 }  // namespace win32

@@ -7,6 +7,7 @@
 
 #include "platform/ui/application.h"
 #include "platform/win32/win32_backend.h"
+#include "platform/win32/win32_file_dialog.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 
@@ -29,6 +30,7 @@ class Win32Platform {
   ui::Application app_;  // after the backend it uses, so it goes first
   Win32Registry registry_;
   Win32FileSystem files_;
+  Win32FileDialog dialogs_;
 };
 
 }  // namespace win32

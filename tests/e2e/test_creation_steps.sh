@@ -12,14 +12,14 @@ screenshot step01
 press $NEXT_XY; expect_step 2
 screenshot step02_empty
 press $NEXT_XY; expect_step 2 "Next is disabled while the path is empty"
-press $FIRST_EDIT_XY; type_text 'C:\Company\Z2KData1.gdb'
+press $PATH_EDIT_XY; type_text 'C:\Company\Z2KData1.gdb'
 screenshot step02
 press $NEXT_XY; expect_step 3
-press $FIRST_EDIT_XY; type_text "Acme Trading"
+press $NAME1_XY; type_text "Acme Trading"
 screenshot step03
 key alt+n; expect_step 4 "Alt+N presses Next"
-press $FIRST_EDIT_XY; type_text "2026"
-press $SECOND_EDIT_XY; type_text "12"
+# The year and the periods arrive with their defaults; a typed digit joins the year.
+press $YEAR_EDIT_XY; key End; type_text "7"
 screenshot step04
 press $NEXT_XY; expect_step 5
 screenshot step05
@@ -32,7 +32,7 @@ wait_exit 30
 check_eq "Exit ends the run with exit code 0" 0 "$DEMO_EXIT"
 check_eq "LastPage holds the highest step" 5 "$(reg_query 'HKCU\Software\Tavrilenk\Zendri Accounting 2000\Tutorial' LastPage)"
 check "TutorComp.cds holds the path" grep -q 'Z2KData1.gdb' "$E2E_DATA/TutorComp.cds"
-check "TutorComp.cds holds the fiscal year" grep -q '2026' "$E2E_DATA/TutorComp.cds"
+check "TutorComp.cds holds the typed fiscal year" grep -q "$(date +%Y)7" "$E2E_DATA/TutorComp.cds"
 check "task 1 is accomplished" grep -Eq '\[1, *true' "$E2E_DATA/TutorTasks.cds"
 for f in TutorTasks TutorComp TutorCurrency TutorDefAcct; do
   check "$f.cds written" test -s "$E2E_DATA/$f.cds"

@@ -10,7 +10,7 @@ start_demo
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
 sleep 1
 press $NEXT_XY; expect_step 2
-press $FIRST_EDIT_XY; type_text 'D:\Books\Z2KData7.gdb'
+press $PATH_EDIT_XY; type_text 'D:\Books\Z2KData7.gdb'
 press $EXIT_XY; sleep 1
 screenshot close_question
 press $DIALOG_CANCEL_XY; sleep 0.5

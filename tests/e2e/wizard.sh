@@ -6,9 +6,34 @@ at() { echo $(($1 + OFFSET_X)) $(($2 + OFFSET_Y)); }
 NEXT_XY=$(at 648 566)
 PREVIOUS_XY=$(at 612 566)
 EXIT_XY=$(at 30 567)
-# Page edits: at (24, 84) and (24, 144) in the page.
-FIRST_EDIT_XY="$((114 + 24 + 30)) $((200 + 84 + 11))"
-SECOND_EDIT_XY="$((114 + 24 + 30)) $((200 + 144 + 11))"
+# Pages sit at (114, 200) on the screen: page() turns page coordinates into screen ones.
+page() { echo $(($1 + 114)) $(($2 + 200)); }
+# The edits of the pages still in their first layout (step 7): at (24, 84) and (24, 144).
+FIRST_EDIT_XY=$(page 54 95)
+SECOND_EDIT_XY=$(page 54 155)
+# Step 1: the option buttons (they overlap by 5 rows; these points are in no overlap).
+NEW_COMPANY_XY=$(page 200 100)
+CONTINUE_XY=$(page 200 143)
+# Step 2: the path edit, the browse and the suggest button.
+PATH_EDIT_XY=$(page 250 194)
+BROWSE_XY=$(page 485 194)
+SUGGEST_XY=$(page 521 201)
+# Step 3: names, city, state, telephones.
+NAME1_XY=$(page 250 114)
+NAME2_XY=$(page 250 140)
+CITY_XY=$(page 170 246)
+STATE_XY=$(page 390 252)
+PHONE1_XY=$(page 170 272)
+PHONE2_XY=$(page 390 278)
+# Step 4: the year edit, its spin arrows, "Current Year", the period list, "Default".
+YEAR_EDIT_XY=$(page 170 154)
+SPIN_UP_XY=$(page 214 148)
+SPIN_DOWN_XY=$(page 214 161)
+CURRENT_YEAR_XY=$(page 287 156)
+PERIODS_XY=$(page 170 293)
+DEFAULT_PERIODS_XY=$(page 289 295)
+# Check marks of tasks 1 to 5 (left, top in the page; 17 x 16).
+MARK1_AT="32 64"; MARK2_AT="31 56"; MARK3_AT="31 168"; MARK4_AT="32 78"; MARK5_AT="32 207"
 # The message dialog (453 x 158 with its border) is centred: Yes and No buttons.
 DIALOG_YES_XY="$((285 + 2 + 116 + 31)) $((305 + 2 + 110 + 13))"
 DIALOG_NO_XY="$((285 + 2 + 197 + 31)) $((305 + 2 + 110 + 13))"
@@ -24,3 +49,11 @@ fresh_state() {
 step_title() { xdotool getwindowname "$WINDOW" 2>/dev/null; }
 expect_step() { check_eq "${2:-on step $1}" "$TITLE - step $1 of 21" "$(step_title)"; }
 press() { click $1 $2; sleep 0.3; }
+
+# mark_drawn "LEFT TOP" SHOT: succeeds when the 17 x 16 mark area of the page is not plain.
+mark_drawn() {
+  local left=${1% *} top=${1#* }
+  local colours
+  colours=$(convert "$E2E_SHOTS/$2.png" -crop "17x16+$((left + 114))+$((top + 200))" +repage -format '%k' info:)
+  [ "$colours" -gt 1 ]
+}

@@ -68,10 +68,14 @@ TEST_F(WizardTest, CreationStepsEnableNextFromTheTextOfTheirEdits) {
 
   Next();
   ASSERT_EQ(w.CurrentStep(), 4);
-  Type("EditFiscYear", "2026");
+  EXPECT_TRUE(NextEnabled()) << "the defaults fill both";
+  Type("EditPeriods", "");
   EXPECT_FALSE(NextEnabled());
   Type("EditPeriods", "12");
   EXPECT_TRUE(NextEnabled());
+  Type("EditFiscYear", "");
+  EXPECT_FALSE(NextEnabled());
+  Type("EditFiscYear", "2026");
 
   Next();
   ASSERT_EQ(w.CurrentStep(), 5);

@@ -6,6 +6,7 @@
 
 #include "Tutorial/ContSheet.h"
 #include "Tutorial/Main.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 #include "platform/headless/memory_registry.h"
 #include "platform/headless/posix_file_system.h"
@@ -50,9 +51,14 @@ class WizardTest : public HeadlessTest {
   void Next() { window->acNext->Execute(); app.Idle(); }
   void Previous() { window->acPrevious->Execute(); app.Idle(); }
   void Type(const char* editName, const std::string& text) {
-    auto* edit = window->PageOf(window->CurrentStep())->Find<ui::Edit>(editName);
-    ASSERT_NE(edit, nullptr) << editName;
-    edit->UserChangedText(text);
+    tutorial::TfmContentSheet* page = window->PageOf(window->CurrentStep());
+    if (auto* combo = page->Find<ui::ComboBox>(editName)) {
+      combo->UserChangedText(text);
+    } else {
+      auto* edit = page->Find<ui::Edit>(editName);
+      ASSERT_NE(edit, nullptr) << editName;
+      edit->UserChangedText(text);
+    }
     app.Idle();
   }
   bool NextEnabled() { app.Idle(); return window->acNext->Enabled(); }

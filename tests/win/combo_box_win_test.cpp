@@ -11,6 +11,7 @@
 
 #include "platform/data/table.h"
 #include "platform/ui/combo_box.h"
+#include "platform/ui/db_combo_box.h"
 #include "platform/ui/db_edit.h"
 #include "platform/ui/form.h"
 #include "platform/win32/win32_native_control.h"
@@ -125,6 +126,46 @@ TEST_F(Win32ComboBoxTest, AnEditOfAnIntegerFieldRefusesLetters) {
   EXPECT_EQ(Native(year).WindowText(), L"-5");
   EXPECT_EQ(table.FieldByName("FiscYear").AsInteger(), -5);
   form.Remove(year);  // before the table goes
+}
+
+TEST_F(Win32ComboBoxTest, AListFilledWhenDroppingDownOpensWithItsItemsAndColour) {
+  int drops = 0;
+  combo.SetItems({});
+  combo.OnDropDown = [&](ui::ComboBox& c) {
+    ++drops;
+    if (c.Items().empty()) c.SetItems({"1", "2", "4", "12"});
+  };
+  Send(CB_SHOWDROPDOWN, TRUE);
+  EXPECT_EQ(drops, 1);
+  EXPECT_EQ(Send(CB_GETCOUNT), 4);
+  Send(CB_SHOWDROPDOWN, FALSE);
+
+  combo.SetColor(ui::Rgb(255, 213, 170));
+  HDC dc = GetDC(info.hwndItem);
+  const LRESULT brush = SendMessageW(static_cast<HWND>(form.Native()->Handle()), WM_CTLCOLOREDIT,
+                                     WPARAM(dc), LPARAM(Native(combo).Window()));
+  EXPECT_EQ(GetBkColor(dc), RGB(255, 213, 170));
+  ReleaseDC(info.hwndItem, dc);
+  LOGBRUSH logBrush{};
+  ASSERT_NE(brush, 0);
+  GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof logBrush, &logBrush);
+  EXPECT_EQ(logBrush.lbColor, RGB(255, 213, 170));
+}
+
+TEST_F(Win32ComboBoxTest, AComboOfAnIntegerFieldRefusesLetters) {
+  data::Table table("Company", {data::FieldDef::Integer("nbPeriods")});
+  table.CreateEmpty();
+  auto& periods = form.Add<ui::DBComboBox>("EditPeriods");
+  periods.SetDataSource(&table);
+  periods.SetDataField("nbPeriods");
+  periods.SetFocus();
+  COMBOBOXINFO inner{};
+  inner.cbSize = sizeof inner;
+  GetComboBoxInfo(Native(periods).Window(), &inner);
+  Type(inner.hwndItem, L"1x2");
+  EXPECT_EQ(Native(periods).WindowText(), L"12");
+  EXPECT_EQ(table.FieldByName("nbPeriods").AsInteger(), 12);
+  form.Remove(periods);  // before the table goes
 }
 
 }  // namespace

@@ -86,6 +86,23 @@ TEST_F(Win32EditTest, ModelChangesReachTheWindowWithoutEcho) {
   EXPECT_EQ(changes, std::vector<std::string>{"Bonn"}) << "notified once, not echoed";
 }
 
+TEST_F(Win32EditTest, AFlatEditLosesItsEdgeAndPaintsOnItsColour) {
+  HWND window = WindowOf(edit);
+  EXPECT_TRUE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  edit.SetBorder(false);
+  EXPECT_FALSE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+  edit.SetColor(ui::Rgb(255, 213, 170));
+  HDC dc = GetDC(window);
+  const LRESULT brush = SendMessageW(static_cast<HWND>(form.Native()->Handle()), WM_CTLCOLOREDIT,
+                                     WPARAM(dc), LPARAM(window));
+  EXPECT_EQ(GetBkColor(dc), RGB(255, 213, 170));
+  ReleaseDC(window, dc);
+  LOGBRUSH logBrush{};
+  ASSERT_NE(brush, 0);
+  GetObjectW(reinterpret_cast<HBRUSH>(brush), sizeof logBrush, &logBrush);
+  EXPECT_EQ(logBrush.lbColor, RGB(255, 213, 170));
+}
+
 TEST_F(Win32EditTest, ModelStateLimitsTheWindow) {
   HWND window = WindowOf(edit);
   edit.SetMaxLength(3);
