@@ -12,7 +12,6 @@
 namespace tutorial {
 namespace {
 
-using ui::Rect;
 constexpr int kCreationTask = 6;
 
 ui::Font Explanation() {
@@ -27,14 +26,14 @@ ui::Font FinishButton() { return {"Arial Black", 16, false, false, false, skin::
 
 TfmCreateComp::TfmCreateComp(TfmMain& owner) : TfmContentSheet(owner) {
   SetColor(skin::kPageColor);
-  AddLabel("Label2", Rect::FromBounds(36, 24, 214, 23), "Create your company.", skin::PageTitle());
-  AddLabel("Label11", Rect::FromBounds(10, 76, 15, 16), "(6)", skin::StepLabel());
-  Mark6 = &AddMark("Mark6", Rect::FromBounds(31, 76, 17, 16));
-  AddLabel("Label10", Rect::FromBounds(52, 76, 367, 76),
+  AddLabel("Label2", Place(36, 24, 214, 23), "Create your company.", skin::PageTitle());
+  AddLabel("Label11", Place(10, 76, 15, 16), "(6)", skin::StepLabel());
+  Mark6 = &AddMark("Mark6", Place(31, 76, 17, 16));
+  AddLabel("Label10", Place(52, 76, 367, 76),
            "Now it's time to create the new company. This may take a little while. After pressing "
            "\"Finish\", the program will move to the next step of setting up your company.",
            Explanation(), true);
-  AddVoiceButton("ZndrSpeedButton4", Rect::FromBounds(166, 129, 33, 32), kCreationTask);
+  AddVoiceButton("ZndrSpeedButton4", Place(166, 129, 33, 32), kCreationTask);
 
   ZndrSpeedButton1 = &Add<components::TZndrSpeedButton>("ZndrSpeedButton1");
   ZndrSpeedButton1->SetBounds(140, 178, 137, 43);

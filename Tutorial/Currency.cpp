@@ -17,7 +17,6 @@
 namespace tutorial {
 namespace {
 
-using ui::Rect;
 
 constexpr int kTagFirstBase = 1, kTagSecondBase = 2, kTagOthersCur = 3;
 constexpr int kMainTask = 7, kSecondaryTask = 8, kOthersTask = 9;
@@ -46,42 +45,42 @@ TfmMainCurrency::TfmMainCurrency(TfmMain& owner) : TfmContentSheet(owner) {
   Add<SilverFrame>("Shape1").SetBounds(13, 48, 503, 123);
   Add<SilverFrame>("Shape2").SetBounds(14, 181, 503, 106);
   Add<SilverFrame>("Shape3").SetBounds(14, 299, 502, 91);
-  AddLabel("Label2", Rect::FromBounds(36, 19, 293, 23), "Information about Currencies ", skin::PageTitle());
+  AddLabel("Label2", Place(36, 19, 293, 23), "Information about Currencies ", skin::PageTitle());
 
-  AddLabel("Label11", Rect::FromBounds(17, 51, 15, 16), "(1)", skin::StepLabel());
-  Mark7 = &AddMark("Mark7", Rect::FromBounds(34, 53, 17, 16));
-  AddLabel("Label4", Rect::FromBounds(54, 52, 96, 16), "Main Currency.", skin::StepLabel());
-  AddVoiceButton("ZndrSpeedButton4", Rect::FromBounds(150, 50, 33, 21), kMainTask);
-  AddLabel("Label12", Rect::FromBounds(54, 68, 452, 41),
+  AddLabel("Label11", Place(17, 51, 15, 16), "(1)", skin::StepLabel());
+  Mark7 = &AddMark("Mark7", Place(34, 53, 17, 16));
+  AddLabel("Label4", Place(54, 52, 96, 16), "Main Currency.", skin::StepLabel());
+  AddVoiceButton("ZndrSpeedButton4", Place(150, 50, 33, 21), kMainTask);
+  AddLabel("Label12", Place(54, 68, 452, 41),
            "the main currency will be the default. This is usually the currency that you use more "
            "often. ",
            skin::Paragraph(), true);
-  AddLabel("Label8", Rect::FromBounds(22, 119, 45, 19), "&Code ", skin::FieldLabel());
-  EditCode1 = &AddCurrencyEdit("EditCode1", Rect::FromBounds(109, 115, 81, 22), "FirstBaseCode", kCodeLength, kMainTask);
-  AddDefaultsButton("ZndrSpeedButton1", Rect::FromBounds(242, 111, 83, 23), *acFirstBase);
-  AddLabel("Label5", Rect::FromBounds(22, 141, 88, 19), "&Description", skin::FieldLabel());
-  EditDesc1 = &AddCurrencyEdit("EditDesc1", Rect::FromBounds(109, 139, 216, 22), "FirstBaseDesc", kDescriptionLength, kMainTask);
+  auto& label8 = AddFieldLabel("Label8", Place(22, 119, 45, 19), "&Code ", nullptr);
+  EditCode1 = &AddCurrencyEdit("EditCode1", Place(109, 115, 81, 22), "FirstBaseCode", kCodeLength, kMainTask);
+  AddDefaultsButton("ZndrSpeedButton1", Place(242, 111, 83, 23), *acFirstBase);
+  auto& label5 = AddFieldLabel("Label5", Place(22, 141, 88, 19), "&Description", nullptr);
+  EditDesc1 = &AddCurrencyEdit("EditDesc1", Place(109, 139, 216, 22), "FirstBaseDesc", kDescriptionLength, kMainTask);
 
-  AddLabel("Label3", Rect::FromBounds(19, 183, 15, 16), "(2)", skin::StepLabel());
-  Mark8 = &AddMark("Mark8", Rect::FromBounds(36, 185, 17, 16));
-  AddLabel("Label1", Rect::FromBounds(56, 183, 133, 16), "Secondary Currency.", skin::StepLabel());
-  AddVoiceButton("ZndrSpeedButton5", Rect::FromBounds(191, 183, 31, 20), kSecondaryTask);
-  AddLabel("Label13", Rect::FromBounds(56, 201, 332, 16),
+  AddLabel("Label3", Place(19, 183, 15, 16), "(2)", skin::StepLabel());
+  Mark8 = &AddMark("Mark8", Place(36, 185, 17, 16));
+  AddLabel("Label1", Place(56, 183, 133, 16), "Secondary Currency.", skin::StepLabel());
+  AddVoiceButton("ZndrSpeedButton5", Place(191, 183, 31, 20), kSecondaryTask);
+  AddLabel("Label13", Place(56, 201, 332, 16),
            "The second currency is the one that you use less often.", skin::Paragraph());
-  AddLabel("Label9", Rect::FromBounds(22, 234, 45, 19), "C&ode ", skin::FieldLabel());
-  EditCode2 = &AddCurrencyEdit("EditCode2", Rect::FromBounds(109, 230, 81, 22), "SecondBaseCode", kCodeLength, kSecondaryTask);
+  auto& label9 = AddFieldLabel("Label9", Place(22, 234, 45, 19), "C&ode ", nullptr);
+  EditCode2 = &AddCurrencyEdit("EditCode2", Place(109, 230, 81, 22), "SecondBaseCode", kCodeLength, kSecondaryTask);
   EditCode2->OnEnter = [this](ui::Control& sender) { EnterEdit(sender); };
-  AddDefaultsButton("ZndrSpeedButton2", Rect::FromBounds(242, 226, 83, 23), *acSecondBase);
-  AddLabel("Label10", Rect::FromBounds(22, 255, 88, 19), "D&escription", skin::FieldLabel());
-  EditDesc2 = &AddCurrencyEdit("EditDesc2", Rect::FromBounds(109, 254, 216, 22), "SecondBaseDesc", kDescriptionLength, kSecondaryTask);
+  AddDefaultsButton("ZndrSpeedButton2", Place(242, 226, 83, 23), *acSecondBase);
+  auto& label10 = AddFieldLabel("Label10", Place(22, 255, 88, 19), "D&escription", nullptr);
+  EditDesc2 = &AddCurrencyEdit("EditDesc2", Place(109, 254, 216, 22), "SecondBaseDesc", kDescriptionLength, kSecondaryTask);
 
-  AddLabel("Label7", Rect::FromBounds(19, 301, 15, 16), "(3)", skin::StepLabel());
-  Mark9 = &AddMark("Mark9", Rect::FromBounds(36, 305, 17, 16));
-  AddLabel("Label6", Rect::FromBounds(56, 302, 401, 32),
+  AddLabel("Label7", Place(19, 301, 15, 16), "(3)", skin::StepLabel());
+  Mark9 = &AddMark("Mark9", Place(36, 305, 17, 16));
+  AddLabel("Label6", Place(56, 302, 401, 32),
            "If you have other currencies, click on this button. It is optional though, and you "
            "will have the chance to enter them later.",
            skin::Paragraph(), true);
-  AddVoiceButton("ZndrSpeedButton6", Rect::FromBounds(335, 315, 32, 24), kOthersTask);
+  AddVoiceButton("ZndrSpeedButton6", Place(335, 315, 32, 24), kOthersTask);
   auto& others = Add<components::TZndrSpeedButton>("ZndrSpeedButton3");
   others.SetBounds(94, 340, 245, 42);
   others.SetImageList(&MainData().TutorialImg);
@@ -90,6 +89,10 @@ TfmMainCurrency::TfmMainCurrency(TfmMain& owner) : TfmContentSheet(owner) {
   others.SetFontColor(ui::clNavy);
   others.SetCursor(ui::Cursor::Hand);
   others.SetAction(acOthersCur);
+  label8.SetFocusControl(EditCode1);
+  label5.SetFocusControl(EditDesc1);
+  label9.SetFocusControl(EditCode2);
+  label10.SetFocusControl(EditDesc2);
 }
 
 ui::DBEdit& TfmMainCurrency::AddCurrencyEdit(const std::string& name, const ui::Rect& place,
@@ -97,6 +100,7 @@ ui::DBEdit& TfmMainCurrency::AddCurrencyEdit(const std::string& name, const ui::
   auto& edit = Add<ui::DBEdit>(name);
   edit.SetBounds(place);
   edit.SetTag(tag);
+  edit.SetBorder(false);
   edit.SetColor(skin::kEditColor);
   edit.SetFont(skin::DataEdit());
   edit.SetMaxLength(maxLength);
