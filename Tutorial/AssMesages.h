@@ -9,6 +9,8 @@ inline constexpr const char* SOpenLastCreatedCompany =
     "Currently opened company is not you last created. Would you like to open that company "
     "instead?";
 inline constexpr const char* SSaveDataBeforeExit = "Do you want to save Data before exit?";
+inline constexpr const char* SSourceCompanyNotFound =
+    "Source company not found. Reinstall Zendri then try again.";
 
 // The file dialog's choice of company databases.
 inline constexpr const char* SDatabaseFilter = "Database file(*.gdb)|*.gdb|All Files(*.*)|*.*";

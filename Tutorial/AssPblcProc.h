@@ -5,6 +5,10 @@
 #include "Tutorial/host/Zendri_TLB.h"
 #include "platform/com/ptr.h"
 
+namespace host {
+struct TZndrAppData;
+}
+
 namespace tutorial {
 
 // The main and secondary currency the currency page offers as defaults, read from the
@@ -25,5 +29,7 @@ void ReleaseSharedSettings();
 // Asks the host's main window for its current database connection (message
 // host::kQueryCurrentDatabase); empty when the host does not answer.
 com::Ptr<host::IZndrConnection> QueryCurrentDatabase();
+// The same question asked of the host that handed over `appData`.
+com::Ptr<host::IZndrConnection> QueryCurrentDatabase(const host::TZndrAppData& appData);
 
 }  // namespace tutorial

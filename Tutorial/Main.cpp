@@ -257,11 +257,6 @@ void TfmMain::GoToStep(int target) {
   LastPage = std::max(LastPage, FCurrentStep);
 }
 
-void TfmMain::EnsureLastCompanyOpen(const std::string&) {
-  // The host exchange (its current database, the question, OpenCompany) comes with the
-  // company creation request; until then resuming goes ahead.
-}
-
 host::IXMainForm* TfmMain::GetMainForm() const {
   host::IXMainForm* form = FAppData.Get().MainForm;
   ui::Assert(form != nullptr, "Tutorial\\Main", 731);

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Tutorial/StepPages.h"
 #include "Tutorial/dmMain.h"
@@ -36,11 +37,16 @@ class TfmMain : public ui::Form {
   void FreeAllPages();
   host::IXMainForm* GetMainForm() const;
   void SetAppData(const host::TZndrAppData& data) { FAppData.Assign(data); }
+  const host::TZndrAppData& AppData() const { return FAppData.Get(); }
 
   bool TaskSatisfied(int task);
   void RecomputeCreationTasks();
-  // The host exchange about the company; declining ends the caller silently (ui::Abort).
+  // The host exchanges about the company (MainCompany.cpp). Declining to open the company
+  // created last ends the caller silently (ui::Abort).
+  void CreateNewCompany();
   void EnsureLastCompanyOpen(const std::string& path);
+  // Appends the creation-settings text for the host, one line per element.
+  void BuildCreateSettings(std::vector<std::string>& lines);
 
   int CurrentStep() const { return FCurrentStep; }
   // The host program's executable file (the pages look for its folder).

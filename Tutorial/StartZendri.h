@@ -1,5 +1,5 @@
 #pragma once
-// Step 6: Your company has been created.
+// Step 6: the congratulation after the company was created; it has no task.
 #include "Tutorial/ContSheet.h"
 
 namespace tutorial {
@@ -7,6 +7,9 @@ namespace tutorial {
 class TfmStartZendri : public TfmContentSheet {
  public:
   explicit TfmStartZendri(TfmMain& owner);
+
+ protected:
+  void Timer1Timer() override;
 };
 
 }  // namespace tutorial

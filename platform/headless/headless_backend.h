@@ -35,12 +35,18 @@ class HeadlessBackend : public ui::Backend {
   ui::Size DesktopSize() override { return desktop_; }
   void ShowErrorBox(const std::string& message) override { errors_.push_back(message); }
   void SetOverrideCursor(ui::Cursor cursor) override { cursorChanges_.push_back(cursor); }
+  intptr_t SendHostMessage(void* window, unsigned message, uintptr_t wparam,
+                           intptr_t lparam) override {
+    return OnHostMessage ? OnHostMessage(window, message, wparam, lparam) : 0;
+  }
 
   // Queues a message for the next ProcessMessages or Advance (what a posted window message is).
   void Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
   size_t PendingMessages() const { return posted_.size(); }
 
   // --- test controls ---
+  // Plays the host's main window; unset, no window answers.
+  std::function<intptr_t(void*, unsigned, uintptr_t, intptr_t)> OnHostMessage;
   void SetDesktopSize(ui::Size size) { desktop_ = size; }
   // Advances the virtual clock, firing due timers in order and dispatching posted messages,
   // then runs idle processing.

@@ -1,6 +1,7 @@
 #pragma once
 // What a backend provides to the toolkit: native windows, the message loop, timers, the
 // desktop and the error box. Win32 realises them for real; headless simulates them.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,13 @@ class Backend {
   // The cursor shown everywhere while not Default (the hour-glass during host calls).
   virtual void SetOverrideCursor(Cursor cursor) = 0;
   virtual Color ResolveColor(Color color) { return DefaultSystemColor(color); }
+  // Sends a message to a window of the host process and waits for its answer; 0 when there
+  // is no window to ask.
+  virtual intptr_t SendHostMessage(void* window, unsigned message, uintptr_t wparam,
+                                   intptr_t lparam) {
+    (void)window, (void)message, (void)wparam, (void)lparam;
+    return 0;
+  }
 };
 
 }  // namespace ui

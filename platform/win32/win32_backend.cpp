@@ -198,6 +198,12 @@ HCURSOR Win32Backend::CursorHandle(ui::Cursor cursor) {
   return LoadCursorW(nullptr, IDC_ARROW);
 }
 
+intptr_t Win32Backend::SendHostMessage(void* window, unsigned message, uintptr_t wparam,
+                                      intptr_t lparam) {
+  if (!window) return 0;
+  return SendMessageW(static_cast<HWND>(window), message, WPARAM(wparam), LPARAM(lparam));
+}
+
 void Win32Backend::SetOverrideCursor(ui::Cursor cursor) {
   if (cursor != ui::Cursor::Default) {
     SetCursor(CursorHandle(cursor));

@@ -35,6 +35,8 @@ class Win32Backend : public ui::Backend {
   void ShowErrorBox(const std::string& message) override;
   void SetOverrideCursor(ui::Cursor cursor) override;
   ui::Color ResolveColor(ui::Color color) override;
+  intptr_t SendHostMessage(void* window, unsigned message, uintptr_t wparam,
+                           intptr_t lparam) override;
 
   HINSTANCE Module() const { return module_; }
   ATOM FormClass() const { return formClass_; }

@@ -16,6 +16,7 @@
 #include "platform/os/sound_device.h"
 #include "platform/os/file_dialog.h"
 #include "platform/ui/image.h"
+#include "tests/unit/fake_currency_host.h"
 #include "tests/unit/fake_host.h"
 #include "tests/unit/sound_test_support.h"
 #include "tests/unit/wizard_fixture.h"
@@ -147,6 +148,14 @@ TEST_F(CreationPagesTest, OpeningAnExistingCompanyRecordsItAndGoesToTheSetUpStep
   EXPECT_EQ(backend.ErrorBoxes()[0], "The file is not a company database.");
 
   mainForm.failWith = S_OK;
+  FakeHostLog log{mainForm.calls};  // the host then reports that company as its current one
+  fake::Connection current{log};
+  current.databaseName = "/c/Old.gdb";
+  backend.OnHostMessage = [&](void*, unsigned, uintptr_t cell, intptr_t) -> intptr_t {
+    current.AddRef();
+    *reinterpret_cast<host::IZndrConnection**>(cell) = &current;
+    return 1;
+  };
   dialogs.AnswerNext("/c/Old.gdb");
   Current<TfmFirstPage>().acExistingCompany->Execute();
   EXPECT_EQ(mainForm.calls.back(), "OpenCompany /c/Old.gdb");
