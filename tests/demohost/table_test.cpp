@@ -222,6 +222,8 @@ TEST_F(Tables, ShowPageBringsTheOpeningPageAndDefaultAccountsShowTheSection) {
   ASSERT_EQ(form_.ShowDefaultAccounts(2, usd.Get(), &result), S_OK) << ErrorText();
   EXPECT_EQ(rows, 3);
   EXPECT_EQ(Count("SELECT count(*) FROM DefaultAccounts WHERE Section = 2 AND Currency = 'USD'"), 3);
+  // Proposed from the sample chart where it has the account, empty where it has none.
+  EXPECT_EQ(Count("SELECT count(*) FROM DefaultAccounts WHERE Section = 2 AND Account IN ('5100', '2000')"), 2);
   EXPECT_TRUE(FAILED(form_.ShowDefaultAccounts(7, usd.Get(), &result)));
   EXPECT_NE(ErrorText().find("no business section 7"), std::string::npos);
 }
