@@ -47,7 +47,9 @@ struct Run {
     host::TZndrAppData record{};
     record.HostApplication = application;
     record.MainForm = mainForm;
-    lastResult = launch(&record) != 0;
+    // The export answers 0 or 1; only the low byte is read, so a library whose export still
+    // returns a one-byte bool (the rest of the register undefined) reads right as well.
+    lastResult = (launch(&record) & 0xFF) != 0;
     window->SetAssistantRunning(false);
     std::printf("LaunchTutorial returned %s\n", lastResult ? "true" : "false");
     std::fflush(stdout);
