@@ -72,12 +72,16 @@ void ShowDefaultAccountsWindow(HWND owner, const std::shared_ptr<Database>& db, 
   if (section < 0 || section >= kSectionCount)
     throw HostError("There is no business section " + std::to_string(section) + " (0 to 6).");
   if (currency.empty()) throw HostError("Default accounts need a currency code; none was given.");
-  // Every role of the section has its row for this currency, to be filled in.
+  // Every role of the section has its row for this currency, with the suggested account when
+  // the company has it.
   {
     Transaction t(*db);
-    Statement add(*db, "INSERT OR IGNORE INTO DefaultAccounts (Section, Currency, Role) VALUES (?, ?, ?)");
-    for (const char* role : SectionRoles(section)) {
-      add.Bind(1, Value::Int(section)).Bind(2, Value::Text(currency)).Bind(3, Value::Text(role));
+    Statement add(*db,
+                  "INSERT OR IGNORE INTO DefaultAccounts (Section, Currency, Role, Account) "
+                  "VALUES (?, ?, ?, (SELECT Code FROM Accounts WHERE Code = ?))");
+    for (const DefaultRole& role : SectionRoles(section)) {
+      add.Bind(1, Value::Int(section)).Bind(2, Value::Text(currency)).Bind(3, Value::Text(role.role));
+      add.Bind(4, Value::Text(role.suggested));
       add.Run();
       add.Reset();
     }

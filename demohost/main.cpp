@@ -1,9 +1,9 @@
 // DemoHost.exe plays the accounting program: its main window works on one company database
 // at a time, it loads Tutor.dll from its own folder and starts the set-up assistant at once.
 // Without --stay it ends when the assistant returns; with it the main window stays and can
-// start the assistant again. The exit code tells what the last LaunchTutorial returned
-// (0 true, 1 false); 3 when the assistant kept references to the host's objects; 2 for a
-// start-up failure.
+// start the assistant again. --company PATH opens that company first. The exit code tells
+// what the last LaunchTutorial returned (0 true, 1 false); 3 when the assistant kept
+// references to the host's objects; 2 for a start-up failure.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -47,7 +47,9 @@ struct Run {
     host::TZndrAppData record{};
     record.HostApplication = application;
     record.MainForm = mainForm;
-    lastResult = launch(&record) != 0;
+    // The export answers 0 or 1; only the low byte is read, so a library whose export still
+    // returns a one-byte bool (the rest of the register undefined) reads right as well.
+    lastResult = (launch(&record) & 0xFF) != 0;
     window->SetAssistantRunning(false);
     std::printf("LaunchTutorial returned %s\n", lastResult ? "true" : "false");
     std::fflush(stdout);
@@ -69,11 +71,14 @@ struct Run {
 
 int main(int argc, char** argv) {
   bool stay = false;
+  const char* company = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--stay") == 0) {
       stay = true;
+    } else if (std::strcmp(argv[i], "--company") == 0 && i + 1 < argc) {
+      company = argv[++i];
     } else {
-      std::fprintf(stderr, "usage: DemoHost.exe [--stay]\n");
+      std::fprintf(stderr, "usage: DemoHost.exe [--stay] [--company PATH]\n");
       return 2;
     }
   }
@@ -104,6 +109,14 @@ int main(int argc, char** argv) {
   }
 
   demohost::CompanySession session;
+  if (company) {
+    try {
+      session.Open(company);
+    } catch (const demohost::HostError& e) {
+      std::fprintf(stderr, "DemoHost: %s\n", e.what());
+      return 2;
+    }
+  }
   demohost::DemoMainForm mainForm(session);
   host::TZndrHostApplication application{reinterpret_cast<const OLECHAR*>(exe.c_str()), nullptr};
   Run run{launch, &mainForm, &application, nullptr};

@@ -7,7 +7,9 @@
 
 #include "Tutorial/host/Zendri_TLB.h"
 #include "demohost/connection_obj.h"
+#include "demohost/database.h"
 #include "demohost/files.h"
+#include "demohost/host_error.h"
 #include "demohost/host_forms.h"
 #include "demohost/modal_loop.h"
 #include "demohost/record_list_window.h"
@@ -17,18 +19,19 @@ namespace demohost {
 
 namespace {
 
-enum : int { kOpen = 100, kAssistant, kClose, kExit, kAbout, kFirstList = 200 };
+enum : int { kOpen = 100, kAssistant, kClose, kExit, kAbout, kFirstList = 200, kFirstSection = 300 };
 
 struct Shortcut {
   WindowKind kind;
   const wchar_t* caption;
 };
+// Their letters differ from the menu bar's (C, L, H): the buttons' mnemonics come first.
 const Shortcut kShortcuts[] = {
     {WindowKind::Accounts, L"Chart of &accounts"}, {WindowKind::Vendors, L"&Vendors"},
     {WindowKind::Customers, L"C&ustomers"},        {WindowKind::Employees, L"&Employees"},
     {WindowKind::Stock, L"&Inventory"},            {WindowKind::Jobs, L"&Jobs"},
-    {WindowKind::Banks, L"&Banks"},                {WindowKind::Locations, L"&Locations"},
-    {WindowKind::Currencies, L"Cu&rrencies"},      {WindowKind::Vouchers, L"Journal &vouchers"},
+    {WindowKind::Banks, L"&Banks"},                {WindowKind::Locations, L"Loca&tions"},
+    {WindowKind::Currencies, L"Cu&rrencies"},      {WindowKind::Vouchers, L"Journal v&ouchers"},
 };
 constexpr int kHeaderHeight = 92;
 const COLORREF kHeaderColour = RGB(32, 56, 100);
@@ -46,6 +49,11 @@ HMENU BuildMenu() {
   HMENU lists = CreatePopupMenu();
   for (size_t i = 0; i < std::size(kShortcuts); ++i)
     AppendMenuW(lists, MF_STRING, kFirstList + i, kShortcuts[i].caption);
+  HMENU sections = CreatePopupMenu();
+  for (int i = 0; i < kSectionCount; ++i)
+    AppendMenuW(sections, MF_STRING, kFirstSection + i, Wide(SectionName(i)).c_str());
+  AppendMenuW(lists, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(lists, MF_POPUP, UINT_PTR(sections), L"&Default accounts");
   AppendMenuW(bar, MF_POPUP, UINT_PTR(lists), L"&Lists");
   HMENU help = CreatePopupMenu();
   AppendMenuW(help, MF_STRING, kAbout, L"&About...");
@@ -159,6 +167,15 @@ void MainWindow::OpenCompanyDialog() {
 void MainWindow::Command(int id) {
   if (id >= kFirstList && id < kFirstList + int(std::size(kShortcuts))) {
     ShowRecordList(window_, session_.Require(), DesignOf(kShortcuts[id - kFirstList].kind), {}, "General");
+    return;
+  }
+  if (id >= kFirstSection && id < kFirstSection + kSectionCount) {
+    // In the company's main currency, as the assistant asks for them.
+    auto db = session_.Require();
+    Statement main(*db, "SELECT Code FROM Currencies WHERE Type = 0 ORDER BY rowid LIMIT 1");
+    if (!main.Step() || main.Text(0).empty())
+      throw HostError("The company has no main currency yet: add it in the currencies first.");
+    ShowDefaultAccountsWindow(window_, db, id - kFirstSection, main.Text(0));
     return;
   }
   switch (id) {

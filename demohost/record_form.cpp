@@ -9,11 +9,12 @@ namespace demohost {
 namespace {
 
 constexpr int kOk = 1, kCancel = 2, kFirstEdit = 100;
-constexpr int kLabelWidth = 120, kEditWidth = 240, kRow = 30, kMargin = 14;
+constexpr int kLabelWidth = 160, kEditWidth = 240, kRow = 30, kMargin = 14;
 
 struct FormState {
   TableCursor* cursor;
   std::vector<int> fields;
+  std::vector<std::string> captions;
   std::vector<HWND> edits;
   bool done = false;
   bool posted = false;
@@ -65,8 +66,8 @@ HWND Child(HWND parent, const wchar_t* cls, const std::wstring& text, DWORD styl
   return c;
 }
 
-std::wstring Caption(const Column& c) {
-  std::wstring text = Wide(c.name);
+std::wstring Caption(const Column& c, const std::string& caption) {
+  std::wstring text = Wide(caption);
   if (c.type == ColumnType::Date) text += L" (YYYY-MM-DD)";
   return text + L":";
 }
@@ -74,7 +75,7 @@ std::wstring Caption(const Column& c) {
 }  // namespace
 
 bool EditRecord(HWND owner, const std::string& caption, TableCursor& cursor,
-                const std::vector<const char*>& fields) {
+                const std::vector<FormField>& fields) {
   static const wchar_t* const kClass = L"DemoHostRecordForm";
   static bool registered = false;
   if (!registered) {
@@ -87,8 +88,11 @@ bool EditRecord(HWND owner, const std::string& caption, TableCursor& cursor,
     RegisterClassW(&wc);
     registered = true;
   }
-  FormState s{&cursor, {}, {}};
-  for (const char* f : fields) s.fields.push_back(cursor.FieldIndex(f));
+  FormState s{&cursor, {}, {}, {}};
+  for (const FormField& f : fields) {
+    s.fields.push_back(cursor.FieldIndex(f.field));
+    s.captions.push_back(f.caption);
+  }
 
   const int clientW = kMargin * 2 + kLabelWidth + kEditWidth;
   const int clientH = kMargin * 2 + kRow * int(fields.size()) + 40;
@@ -102,7 +106,7 @@ bool EditRecord(HWND owner, const std::string& caption, TableCursor& cursor,
   int y = kMargin;
   for (size_t i = 0; i < s.fields.size(); ++i, y += kRow) {
     const Column& c = cursor.ColumnAt(s.fields[i]);
-    Child(window, L"STATIC", Caption(c), SS_LEFT, kMargin, y + 3, kLabelWidth, 20, -1);
+    Child(window, L"STATIC", Caption(c, s.captions[i]), SS_LEFT, kMargin, y + 3, kLabelWidth, 20, -1);
     HWND edit = Child(window, L"EDIT", Wide(Display(cursor.Get(s.fields[i]))),
                       WS_TABSTOP | ES_AUTOHSCROLL, kMargin + kLabelWidth, y, kEditWidth, 23,
                       kFirstEdit + int(i), WS_EX_CLIENTEDGE);

@@ -12,7 +12,10 @@ namespace demohost {
 
 // The cursor is in the insert or edit state; returns true when the record was posted,
 // false when the user cancelled (the cursor's changes are cancelled then).
+struct FormField {
+  std::string field, caption;
+};
 bool EditRecord(HWND owner, const std::string& caption, TableCursor& cursor,
-                const std::vector<const char*>& fields);
+                const std::vector<FormField>& fields);
 
 }  // namespace demohost

@@ -57,6 +57,19 @@ class ListWindow {
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
 
+// The record form's fields, captioned as the list's columns are.
+std::vector<FormField> FormFields(const WindowDesign& design) {
+  std::vector<FormField> fields;
+  for (const char* field : design.formFields) {
+    std::string caption = field;
+    for (const WindowPage& page : design.pages)
+      for (const ListColumn& c : page.columns)
+        if (std::string(c.field) == field) caption = c.caption;
+    fields.push_back({field, caption});
+  }
+  return fields;
+}
+
 HWND ListWindow::Child(const wchar_t* cls, const wchar_t* text, DWORD style, int id, DWORD ex) {
   HWND c = CreateWindowExW(ex, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, window_,
                            reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr), nullptr);
@@ -244,7 +257,7 @@ void ListWindow::AddRecord() {
   cursor.SetActive(true);
   cursor.Append();
   for (const auto& f : scope_.fixed) cursor.Set(cursor.FieldIndex(f.first), f.second);
-  if (EditRecord(window_, std::string("New record - ") + design_.caption, cursor, design_.formFields))
+  if (EditRecord(window_, std::string("New record - ") + design_.caption, cursor, FormFields(design_)))
     Reload(cursor.RowId());
 }
 
@@ -255,7 +268,7 @@ void ListWindow::EditRecordAt(int64_t rowid) {
   cursor.MoveTo(rowid);
   if (!cursor.HasRecord()) return Reload();
   cursor.Edit();
-  EditRecord(window_, std::string("Edit record - ") + design_.caption, cursor, design_.formFields);
+  EditRecord(window_, std::string("Edit record - ") + design_.caption, cursor, FormFields(design_));
   Reload(rowid);
 }
 

@@ -77,17 +77,17 @@ const char* SectionName(int section) {
   return section >= 0 && section < kSectionCount ? names[section] : "";
 }
 
-const std::vector<const char*>& SectionRoles(int section) {
-  static const std::vector<const char*> roles[kSectionCount] = {
-      {"Sales", "Sales discount", "Customers"},
-      {"Cash", "Customers"},
-      {"Purchases", "Purchase discount", "Vendors"},
-      {"Cash", "Vendors"},
-      {"Salaries", "Salaries payable"},
-      {"Notes payable", "Interest expense"},
-      {"Notes receivable", "Interest income"},
+const std::vector<DefaultRole>& SectionRoles(int section) {
+  static const std::vector<DefaultRole> roles[kSectionCount] = {
+      {{"Sales", "4000"}, {"Sales discount", "4100"}, {"Customers", "1200"}},
+      {{"Cash", "1000"}, {"Customers", "1200"}},
+      {{"Purchases", "5100"}, {"Purchase discount", ""}, {"Vendors", "2000"}},
+      {{"Cash", "1000"}, {"Vendors", "2000"}},
+      {{"Salaries", "5200"}, {"Salaries payable", "2200"}},
+      {{"Notes payable", "2100"}, {"Interest expense", ""}},
+      {{"Notes receivable", ""}, {"Interest income", ""}},
   };
-  static const std::vector<const char*> none;
+  static const std::vector<DefaultRole> none;
   return section >= 0 && section < kSectionCount ? roles[section] : none;
 }
 

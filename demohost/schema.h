@@ -38,8 +38,13 @@ const WindowDesign& DesignOf(WindowKind kind);
 // The business sections of the default accounts, in the host's numbering.
 inline constexpr int kSectionCount = 7;
 const char* SectionName(int section);
-// The roles a section has default accounts for.
-const std::vector<const char*>& SectionRoles(int section);
+// The roles a section has default accounts for, each with the sample chart's account that
+// is proposed for it (used only when the company has that account).
+struct DefaultRole {
+  const char* role;
+  const char* suggested;
+};
+const std::vector<DefaultRole>& SectionRoles(int section);
 
 // True when the file is a company database of this host (it has the company record).
 bool IsCompanyDatabase(Database& db);

@@ -28,6 +28,15 @@ TableCursor::TableCursor(std::shared_ptr<Database> db, std::string table, bool t
   if (columns_.empty()) throw HostError("The company database has no table \"" + table_ + "\".");
 }
 
+TableCursor::~TableCursor() {
+  if (!transactional_) return;
+  try {
+    db_->Rollback();
+  } catch (const HostError&) {
+    // Closing the database rolls back what is left.
+  }
+}
+
 void TableCursor::RequireActive(const char* what) const {
   if (state_ == State::Inactive)
     throw HostError(std::string("Cannot ") + what + ": the table \"" + table_ + "\" is not open.");

@@ -24,6 +24,11 @@ class TableCursor {
   enum class State { Inactive, Browse, Edit, Insert };
 
   TableCursor(std::shared_ptr<Database> db, std::string table, bool transactional = false);
+  // A transactional cursor dropped with uncommitted writes rolls them back, so they cannot
+  // slip into the next commit on the same database.
+  ~TableCursor();
+  TableCursor(const TableCursor&) = delete;
+  TableCursor& operator=(const TableCursor&) = delete;
 
   const std::string& Table() const { return table_; }
   Database& Db() { return *db_; }
