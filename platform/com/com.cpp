@@ -131,4 +131,16 @@ HRESULT VariantClear(VARIANT* v) {
   VariantInit(v);
   return S_OK;
 }
+HRESULT VariantCopy(VARIANT* dest, const VARIANT* source) {
+  VariantClear(dest);
+  *dest = *source;
+  if (source->vt == VT_BSTR && source->bstrVal) {
+    dest->bstrVal = SysAllocStringLen(source->bstrVal, SysStringLen(source->bstrVal));
+    if (!dest->bstrVal) {
+      VariantInit(dest);
+      return E_OUTOFMEMORY;
+    }
+  }
+  return S_OK;
+}
 #endif

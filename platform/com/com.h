@@ -18,6 +18,7 @@ using OLECHAR = char16_t;
 using BSTR = OLECHAR*;
 using VARIANT_BOOL = int16_t;
 using VARTYPE = uint16_t;
+using DATE = double;  // days since 30 December 1899
 #define STDMETHODCALLTYPE
 #define VARIANT_TRUE (VARIANT_BOOL(-1))
 #define VARIANT_FALSE (VARIANT_BOOL(0))
@@ -29,6 +30,7 @@ inline constexpr HRESULT E_NOINTERFACE = HRESULT(0x80004002u);
 inline constexpr HRESULT E_POINTER = HRESULT(0x80004003u);
 inline constexpr HRESULT E_FAIL = HRESULT(0x80004005u);
 inline constexpr HRESULT E_INVALIDARG = HRESULT(0x80070057u);
+inline constexpr HRESULT E_OUTOFMEMORY = HRESULT(0x8007000Eu);
 inline constexpr bool SUCCEEDED(HRESULT hr) { return hr >= 0; }
 inline constexpr bool FAILED(HRESULT hr) { return hr < 0; }
 
@@ -41,7 +43,9 @@ struct GUID {
 using IID = GUID;
 using REFIID = const IID&;
 
-enum VARENUM : VARTYPE { VT_EMPTY = 0, VT_NULL = 1, VT_I4 = 3, VT_R8 = 5, VT_BSTR = 8, VT_BOOL = 11 };
+enum VARENUM : VARTYPE {
+  VT_EMPTY = 0, VT_NULL = 1, VT_I4 = 3, VT_R8 = 5, VT_DATE = 7, VT_BSTR = 8, VT_BOOL = 11
+};
 
 struct VARIANT {
   VARTYPE vt;
@@ -49,6 +53,7 @@ struct VARIANT {
   union {
     LONG lVal;
     double dblVal;
+    DATE date;
     BSTR bstrVal;
     VARIANT_BOOL boolVal;
   };
@@ -81,6 +86,7 @@ void SysFreeString(BSTR text);
 unsigned SysStringLen(BSTR text);
 void VariantInit(VARIANT* v);
 HRESULT VariantClear(VARIANT* v);
+HRESULT VariantCopy(VARIANT* dest, const VARIANT* source);
 #endif
 
 namespace com {
