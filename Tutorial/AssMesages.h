@@ -24,3 +24,12 @@ inline constexpr const char* SFinishCaption = "&Finish";
 inline constexpr const char* SWindowTitle = "Company set-up - step %d of %d";
 
 }  // namespace tutorial
+
+// The set-up pages' texts.
+namespace tutorial {
+
+inline constexpr const char* SOpeningPage = "Opening";
+inline constexpr const char* SFiscalYearFormsNoDate =
+    "The fiscal year %d does not form a valid date. Enter the company's fiscal year first.";
+
+}  // namespace tutorial
