@@ -14,6 +14,10 @@ inline constexpr const char* SYes = "Yes";
 inline constexpr const char* SNo = "No";
 inline constexpr const char* SCancel = "Cancel";
 
+// The default descriptions of the main and secondary currency.
+inline constexpr const char* SMainCurDesc = "U.S. Dollar";
+inline constexpr const char* SSecondaryCurDesc = "LL Pound";
+
 }  // namespace tutorial
 
 // The wizard window's texts.
@@ -22,6 +26,7 @@ namespace tutorial {
 inline constexpr const char* SNextCaption = "&Next ";
 inline constexpr const char* SFinishCaption = "&Finish";
 inline constexpr const char* SWindowTitle = "Company set-up - step %d of %d";
+inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on)";
 
 }  // namespace tutorial
 

@@ -8,7 +8,9 @@
 namespace tutorial {
 
 // The main and secondary currency the currency page offers as defaults, read from the
-// registry once per library load.
+// registry once per library load: at the first run (LoadSharedSettings), or at the first
+// CurrencyDefaults call if that comes first. A value of a non-text type throws
+// os::RegistryTypeError.
 struct CurrencySettings {
   std::string MainCurCode;
   std::string MainCurDesc;
@@ -16,6 +18,9 @@ struct CurrencySettings {
   std::string SecondaryCurDesc;
 };
 const CurrencySettings& CurrencyDefaults();
+void LoadSharedSettings();
+// Library unload: closes the registry key and releases the settings.
+void ReleaseSharedSettings();
 
 // Asks the host's main window for its current database connection (message
 // host::kQueryCurrentDatabase); empty when the host does not answer.

@@ -8,6 +8,8 @@ namespace tutorial {
 // The assistant's registry key under the current user, and its sub-keys.
 inline constexpr const char* kRegistryKey = "Software\\Tavrilenk\\Zendri Accounting 2000";
 inline constexpr const char* kTutorialSubKey = "Tutorial";
+// The narration mute of the "Tutorial" sub-key: "1" muted, anything else not.
+inline constexpr const char* kNarrationMutedValue = "NarrationMuted";
 
 // The folder of the narration files, ending in a separator; set when the window is created.
 std::string& SoundFolder();

@@ -1,22 +1,49 @@
 #include "Tutorial/ContSheet.h"
 
+#include "Tutorial/AssMesages.h"
+#include "Tutorial/AssPblcVars.h"
 #include "Tutorial/Main.h"
 #include "Tutorial/Skin.h"
 #include "Tutorial/dmMain.h"
+#include "components/BackGroundSound.h"
 #include "components/ZndrSpeedButton.h"
+#include "platform/os/file_system.h"
+#include "platform/os/sound_device.h"
 #include "platform/ui/db_edit.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 
 namespace tutorial {
+namespace {
 
-TfmContentSheet::TfmContentSheet(TfmMain& owner) : ui::Frame("fmContentSheet"), owner_(owner) {
+constexpr unsigned kWmClose = 0x0010;
+
+int NextSoundTag() {
+  static int last = 0;
+  if (last == INT32_MAX) last = 0;  // positive, and never 0, which means "no page"
+  return ++last;
+}
+
+// The narration of a voice button's or data edit's Tag; a Tag outside the table is a design
+// error of the page.
+const char* NarrationOf(int tag, int line) {
+  ui::Assert(tag >= 1 && tag <= int(WaveFiles.size()), "Tutorial\\ContSheet", line);
+  return WaveFiles[size_t(tag - 1)];
+}
+
+}  // namespace
+
+TfmContentSheet::TfmContentSheet(TfmMain& owner)
+    : ui::Frame("fmContentSheet"), owner_(owner), soundTag_(NextSoundTag()) {
   SetBounds(0, 0, 498, 345);
   SetShowHint(true);
   ActionList2.OnExecute = [this](ui::Action& a, bool& handled) { ActionList2Execute(a, handled); };
   ActionList2.OnUpdate = [this](ui::Action& a, bool& handled) { ActionList2Update(a, handled); };
   Timer1.SetInterval(1000);
-  Timer1.OnTimer = [this](ui::Timer&) { Timer1Timer(); };
+  Timer1.OnTimer = [this](ui::Timer&) {
+    Automatic automatic(*this);
+    Timer1Timer();
+  };
 }
 
 TfmContentSheet::~TfmContentSheet() = default;
@@ -26,19 +53,73 @@ void TfmContentSheet::PageEnter() {
   FJustCreated = false;
 }
 
-void TfmContentSheet::PageLeave() { UpdateTasks(); }
+void TfmContentSheet::PageLeave() {
+  UpdateTasks();
+  StopSound();
+}
 
 void TfmContentSheet::FirstVisit() { Timer1.SetEnabled(true); }
 
-// The narration player arrives with the window's bgSound; until then pages are silent.
-void TfmContentSheet::PlaySound(const std::string&) {}
-void TfmContentSheet::StopSound() {}
-void TfmContentSheet::VoiceClick(ui::Control&) {}
-void TfmContentSheet::EnterEdit(ui::Control&) {}
+void TfmContentSheet::PlaySound(const std::string& fileName) {
+  try {
+    components::TBackGroundSound& player = owner_.BgSound();
+    if (player.IsPlaying()) player.Stop();
+    if (fileName.empty() || owner_.NarrationMuted()) return;
+    if (automatic_ > 0 && os::ScreenReaderActive()) return;
+    const std::string path = SoundFolder() + fileName;
+    if (!os::Files().FileExists(path)) return;
+    player.SetFileName(path);
+    player.SetTag(soundTag_);
+    player.Play();
+  } catch (...) {
+    // A narration that cannot play is silence, never a message.
+  }
+}
+
+void TfmContentSheet::StopSound() {
+  try {
+    components::TBackGroundSound& player = owner_.BgSound();
+    if (player.IsPlaying()) player.Stop();
+  } catch (...) {
+  }
+}
+
+void TfmContentSheet::VoiceClick(ui::Control& sender) {
+  PlaySound(NarrationOf(sender.Tag(), 145));
+}
+
+// An edit narrates on its first entry in this visit; 500 added to its Tag marks it done.
+void TfmContentSheet::EnterEdit(ui::Control& sender) {
+  if (sender.Tag() >= 500) return;
+  const char* narration = NarrationOf(sender.Tag(), 134);
+  {
+    Automatic automatic(*this);
+    PlaySound(narration);
+  }
+  sender.SetTag(sender.Tag() + 500);
+}
 
 void TfmContentSheet::ExitEdit(ui::Control&) {
   UpdateTasks();
   RefreshMarks();
+}
+
+bool TfmContentSheet::HandleMessage(unsigned message, uintptr_t wparam, intptr_t lparam,
+                                    intptr_t& result) {
+  if (message != kWmClose || !Parent()) return false;
+  result = 0;
+  if (auto* form = dynamic_cast<ui::Form*>(Parent())) {
+    if (!form->HandleMessage(message, wparam, lparam, result)) form->Close();
+  } else if (auto* sheet = dynamic_cast<TfmContentSheet*>(Parent())) {
+    sheet->HandleMessage(message, wparam, lparam, result);
+  }
+  return true;
+}
+
+bool TfmContentSheet::DialogChar(char32_t ch) {
+  if (ch != U'm') return false;
+  owner_.ToggleNarrationMute();
+  return true;
 }
 
 void TfmContentSheet::ActionList2Execute(ui::Action&, bool& handled) { handled = true; }
@@ -80,6 +161,7 @@ components::TZndrSpeedButton& TfmContentSheet::AddVoiceButton(const std::string&
   button.SetBorderStyle(components::zsbbNone);
   button.SetTransparent(true);
   button.SetCursor(ui::Cursor::Hand);
+  button.SetHint(SVoiceButtonHint);
   button.OnClick = [this](ui::Control& sender) { VoiceClick(sender); };
   return button;
 }

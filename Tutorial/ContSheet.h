@@ -2,6 +2,7 @@
 // The base of every page: a frame the wizard window places in its content area, with an
 // action list whose handlers pages extend, a one-shot timer for the first narration, and
 // the hooks through which the window drives the page.
+#include <cstdint>
 #include <string>
 
 #include "platform/ui/action.h"
@@ -52,6 +53,26 @@ class TfmContentSheet : public ui::Frame {
   // Leaving a data edit updates the page's tasks and check marks at once.
   void ExitEdit(ui::Control& sender);
 
+  // While one lives, what the page plays is automatic narration (page entry, edit entry,
+  // timer, chain), which a screen reader's user does not get.
+  class Automatic {
+   public:
+    explicit Automatic(TfmContentSheet& page) : page_(page) { ++page_.automatic_; }
+    ~Automatic() { --page_.automatic_; }
+    Automatic(const Automatic&) = delete;
+    Automatic& operator=(const Automatic&) = delete;
+
+   private:
+    TfmContentSheet& page_;
+  };
+  // What the page stores in the player's Tag: unique to this instance, so a notice about a
+  // narration of a freed page can never be taken for one of a page built later.
+  int SoundTag() const { return soundTag_; }
+  // The close message (0x0010) goes on to the parent, so it closes the wizard window.
+  bool HandleMessage(unsigned message, uintptr_t wparam, intptr_t lparam, intptr_t& result);
+  // Alt+M (or M outside an edit) mutes or unmutes the narration.
+  bool DialogChar(char32_t ch) override;
+
   bool JustCreated() const { return FJustCreated; }
   void SetJustCreated(bool value) { FJustCreated = value; }
   // The title shown at the top of the page.
@@ -90,6 +111,8 @@ class TfmContentSheet : public ui::Frame {
   TfmMain& owner_;
   bool FJustCreated = false;
   std::string title_;
+  int soundTag_;
+  int automatic_ = 0;
 };
 
 }  // namespace tutorial

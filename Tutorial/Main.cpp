@@ -14,6 +14,8 @@
 #include "Tutorial/MsgForm.h"
 #include "Tutorial/Skin.h"
 #include "platform/data/ensure_edit_mode.h"
+#include "platform/os/error.h"
+#include "platform/os/file_system.h"
 #include "platform/os/registry.h"
 #include "platform/os/resources.h"
 #include "platform/ui/application.h"
@@ -127,6 +129,10 @@ void TfmMain::CreateComponents() {
   zsbNext = &AddNavButton("zsbNext", *acNext, 633, 552, 31, 29, 5);
   zsbHome = &AddNavButton("zsbHome", *acHome, 519, 552, 34, 29, 3);
   zsbHome->SetButtonLayout(blGlyphRight);
+
+  bgSound = &Add<components::TBackGroundSound>("bgSound");
+  bgSound->SetBounds(64, 318, 50, 50);
+  bgSound->OnTerminate = [this](components::TBackGroundSound& sender) { bgSoundTerminate(sender); };
 }
 
 components::TZndrSpeedButton& TfmMain::AddNavButton(const char* name, ui::Action& action, int left,
@@ -163,6 +169,18 @@ void TfmMain::ReadSettings() {
   if (auto sound = key->ReadString("SoundPath")) SoundFolder() = *sound;
   // Once: the folder lives as long as the library, so a second run must not add another.
   if (SoundFolder().empty() || SoundFolder().back() != '\\') SoundFolder() += "\\";
+  try {
+    narrationMuted_ = key->ReadString(kNarrationMutedValue).value_or("0") == "1";
+  } catch (const os::RegistryTypeError&) {
+    // Our own setting: a value of another type reads as not muted and is rewritten on the next toggle.
+  }
+}
+
+void TfmMain::ToggleNarrationMute() {
+  narrationMuted_ = !narrationMuted_;
+  if (narrationMuted_ && PageOf(FCurrentStep)) PageOf(FCurrentStep)->StopSound();
+  auto key = os::Reg().OpenCurrentUser(std::string(kRegistryKey) + "\\" + kTutorialSubKey, true);
+  key->WriteString(kNarrationMutedValue, narrationMuted_ ? "1" : "0");
 }
 
 void TfmMain::WriteLastPage() {
@@ -222,7 +240,10 @@ void TfmMain::GoToStep(int target) {
   }
   FCurrentStep = target;
   TfmContentSheet& page = GetPage(target);
-  page.PageEnter();
+  {
+    TfmContentSheet::Automatic automatic(page);
+    page.PageEnter();
+  }
   page.SetVisible(true);
   UpdateNextCaption();
   LastPage = std::max(LastPage, FCurrentStep);
@@ -366,6 +387,16 @@ void TfmMain::CloseQuery(bool& canClose) {
       company.Cancel();
       break;
   }
+}
+
+// The player's Tag names the page that started the narration. The notice may have waited in
+// the queue while that page was left and freed: only the current page, if it is the one,
+// hears of it.
+void TfmMain::bgSoundTerminate(components::TBackGroundSound& sender) {
+  TfmContentSheet* page = PageOf(FCurrentStep);
+  if (!page || sender.Tag() == 0 || page->SoundTag() != sender.Tag()) return;
+  TfmContentSheet::Automatic automatic(*page);
+  page->SoundFinished(os::FileSystem::NameOf(sender.FileName()));
 }
 
 void TfmMain::ApplicationEvents1Exception(const std::exception& e) {

@@ -8,6 +8,7 @@
 #include "Tutorial/StepPages.h"
 #include "Tutorial/dmMain.h"
 #include "Tutorial/host/app_data.h"
+#include "components/BackGroundSound.h"
 #include "components/ZndrSpeedButton.h"
 #include "platform/ui/action.h"
 #include "platform/ui/form.h"
@@ -46,6 +47,11 @@ class TfmMain : public ui::Form {
   void ReplacePageClass(int step, PageFactory factory) { factories_[size_t(step - 1)] = factory; }
   int LastPage = 1;
   TdmMainData& MainData() const { return *MainData_; }
+  // The single narration player; pages play through their frame's PlaySound.
+  components::TBackGroundSound& BgSound() const { return *bgSound; }
+  // The narration mute, kept in the registry across runs; muting silences what plays.
+  bool NarrationMuted() const { return narrationMuted_; }
+  void ToggleNarrationMute();
 
   // --- components ---
   ui::Image* Image1 = nullptr;
@@ -55,6 +61,7 @@ class TfmMain : public ui::Form {
   components::TZndrSpeedButton* zsbMinimize = nullptr;
   components::TZndrSpeedButton* zsbNext = nullptr;
   components::TZndrSpeedButton* zsbHome = nullptr;
+  components::TBackGroundSound* bgSound = nullptr;
   ui::ActionList ActionList1;
   ui::Action* acExit = nullptr;
   ui::Action* acNext = nullptr;
@@ -85,10 +92,12 @@ class TfmMain : public ui::Form {
   void ActionList1Execute(ui::Action& action, bool& handled);
   void ActionList1Update(ui::Action& action, bool& handled);
   void ApplicationEvents1Exception(const std::exception& e);
+  void bgSoundTerminate(components::TBackGroundSound& sender);
 
   std::array<PageFactory, kStepCount> factories_ = StepPages();
   std::array<PageSlot, kStepCount + 1> FPages;  // indexed by step 1 to 21
   int FCurrentStep = 0;
+  bool narrationMuted_ = false;
   host::AppDataCopy FAppData;
   std::unique_ptr<TdmMainData> MainData_;
   std::function<void(const std::exception&)> previousExceptionHandler_;

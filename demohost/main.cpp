@@ -10,7 +10,8 @@
 
 namespace {
 
-using LaunchTutorialFn = bool(__stdcall*)(const host::TZndrAppData*);
+// A 32-bit Boolean result: 0 or 1 in the whole register.
+using LaunchTutorialFn = int(__stdcall*)(const host::TZndrAppData*);
 
 std::wstring OwnFolder() {
   wchar_t path[MAX_PATH];
@@ -84,7 +85,7 @@ int main() {
   record.HostApplication = &application;
   record.MainForm = &mainForm;
 
-  const bool result = launch(&record);
+  const bool result = launch(&record) != 0;
   std::printf("LaunchTutorial returned %s\n", result ? "true" : "false");
   if (mainForm.References() != 0)
     std::fprintf(stderr, "DemoHost: the assistant kept %ld reference(s) to the host\n", mainForm.References());

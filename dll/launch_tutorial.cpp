@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "Tutorial/AssPblcProc.h"
 #include "Tutorial/Main.h"
 #include "Tutorial/host/app_data.h"
 #include "dll/library.h"
@@ -39,15 +40,19 @@ void ShowStartError(const char* message) {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) bool __stdcall LaunchTutorial(const host::TZndrAppData* appData) {
+// The result fills the whole result register (0 or 1), so a host that reads a one-byte, a
+// 16-bit or a 32-bit Boolean sees the same answer.
+extern "C" __declspec(dllexport) int __stdcall LaunchTutorial(const host::TZndrAppData* appData) {
   try {
     if (!appData) throw ui::Error("The accounting program passed no data to the assistant.");
     Platform();
-    return tutorial::RunTutorial(*appData, ProcessExecutable());
+    // Inside DllMain the loader lock is held: the shared settings are read here instead.
+    tutorial::LoadSharedSettings();
+    return tutorial::RunTutorial(*appData, ProcessExecutable()) ? 1 : 0;
   } catch (const std::exception& e) {
     ShowStartError(e.what());
   } catch (...) {
     ShowStartError("The assistant could not be started.");
   }
-  return false;
+  return 0;
 }

@@ -1,5 +1,7 @@
 #include "dll/library.h"
 
+#include "Tutorial/AssPblcProc.h"
+
 namespace tutor_dll {
 namespace {
 HINSTANCE g_module = nullptr;
@@ -7,7 +9,7 @@ HINSTANCE g_module = nullptr;
 
 void OnLoad(HINSTANCE module) { g_module = module; }
 
-void OnUnload() {}
+void OnUnload() { tutorial::ReleaseSharedSettings(); }
 
 HINSTANCE Module() { return g_module; }
 

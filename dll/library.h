@@ -4,7 +4,8 @@
 
 namespace tutor_dll {
 
-// DLL_PROCESS_ATTACH: remembers the module; settings read at load go here too.
+// DLL_PROCESS_ATTACH: remembers the module. The shared settings are read at the first run,
+// outside the loader lock.
 void OnLoad(HINSTANCE module);
 // DLL_PROCESS_DETACH (not at process exit): releases what the library holds.
 void OnUnload();

@@ -35,6 +35,14 @@ void HeadlessBackend::AnswerNextModal(int result) {
   AnswerNextModal([result](ui::Form& form) { form.SetModalResult(result); });
 }
 
+void HeadlessBackend::ProcessMessages() {
+  while (!posted_.empty()) {
+    std::function<void()> message = std::move(posted_.front());
+    posted_.pop_front();
+    ui::Application::Instance().Guard([&] { message(); });
+  }
+}
+
 void HeadlessBackend::StartTimer(ui::Timer& timer) {
   StopTimer(timer);
   timers_.push_back({&timer, now_ + timer.Interval(), nextOrder_++});
@@ -47,6 +55,7 @@ void HeadlessBackend::StopTimer(ui::Timer& timer) {
 void HeadlessBackend::Advance(int milliseconds) {
   const int64_t end = now_ + milliseconds;
   for (;;) {
+    ProcessMessages();
     auto next = std::min_element(timers_.begin(), timers_.end(), [](const auto& a, const auto& b) {
       return a.due != b.due ? a.due < b.due : a.order < b.order;
     });
@@ -58,6 +67,7 @@ void HeadlessBackend::Advance(int milliseconds) {
     timer->Fire();  // may stop, restart or destroy the timer
   }
   now_ = end;
+  ProcessMessages();
   ui::Application::Instance().Idle();
 }
 

@@ -28,16 +28,22 @@ class HeadlessBackend : public ui::Backend {
   // Answers the modal form with the scripted answers, in order; a form left open with no
   // answer to give fails the test with std::logic_error rather than hang.
   void RunModalLoop(ui::Form& form) override;
-  void ProcessMessages() override {}
+  // Dispatches the posted messages in order, also those posted while dispatching.
+  void ProcessMessages() override;
   void StartTimer(ui::Timer& timer) override;
   void StopTimer(ui::Timer& timer) override;
   ui::Size DesktopSize() override { return desktop_; }
   void ShowErrorBox(const std::string& message) override { errors_.push_back(message); }
   void SetOverrideCursor(ui::Cursor cursor) override { cursorChanges_.push_back(cursor); }
 
+  // Queues a message for the next ProcessMessages or Advance (what a posted window message is).
+  void Post(std::function<void()> message) { posted_.push_back(std::move(message)); }
+  size_t PendingMessages() const { return posted_.size(); }
+
   // --- test controls ---
   void SetDesktopSize(ui::Size size) { desktop_ = size; }
-  // Advances the virtual clock, firing due timers in order, then runs idle processing.
+  // Advances the virtual clock, firing due timers in order and dispatching posted messages,
+  // then runs idle processing.
   void Advance(int milliseconds);
   int64_t Now() const { return now_; }
   // The next modal form is handed to `answer`, which may click its buttons or set its result.
@@ -63,6 +69,7 @@ class HeadlessBackend : public ui::Backend {
   uint64_t nextOrder_ = 0;
   std::vector<TimerEntry> timers_;
   std::deque<ModalAnswer> answers_;
+  std::deque<std::function<void()>> posted_;
   std::vector<std::string> errors_;
   std::vector<ui::Cursor> cursorChanges_;
 };

@@ -9,6 +9,7 @@
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_sound_device.h"
 
 namespace win32 {
 
@@ -23,12 +24,14 @@ class Win32Platform {
   ui::Application& App() { return app_; }
   Win32Registry& Registry() { return registry_; }
   Win32FileSystem& Files() { return files_; }
+  Win32SoundDevice& Sound() { return sound_; }
 
  private:
   Win32Backend backend_;
   ui::Application app_;  // after the backend it uses, so it goes first
   Win32Registry registry_;
   Win32FileSystem files_;
+  Win32SoundDevice sound_;
 };
 
 }  // namespace win32

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "Tutorial/AssPblcVars.h"
+#include "Tutorial/ContSheet.h"
 #include "Tutorial/Main.h"
 #include "platform/os/registry.h"
 #include "platform/ui/application.h"
@@ -33,6 +35,23 @@ std::string ScratchFolder() {
   std::string folder = win32::Narrow(temp) + "tutor-bench\\";
   CreateDirectoryW(win32::Widen(folder).c_str(), nullptr);
   return folder;
+}
+
+// A silent 16-bit mono 22050 Hz WAV of `seconds`.
+void WriteTestWav(const std::string& path, int seconds) {
+  const uint32_t data = uint32_t(seconds) * 22050 * 2;
+  std::vector<uint8_t> b;
+  auto text = [&](const char* s) { b.insert(b.end(), s, s + 4); };
+  auto u32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); };
+  auto u16 = [&](uint16_t v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); };
+  text("RIFF"); u32(36 + data); text("WAVE");
+  text("fmt "); u32(16); u16(1); u16(1); u32(22050); u32(44100); u16(2); u16(16);
+  text("data"); u32(data);
+  b.resize(b.size() + data, 0);
+  HANDLE file = CreateFileW(win32::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, b.data(), DWORD(b.size()), &written, nullptr);
+  CloseHandle(file);
 }
 
 }  // namespace
@@ -73,6 +92,30 @@ int main() {
     window.Native()->Update();
     creationSteps.push_back(Ms(Clock::now() - start));
   }
+  // A step change while a narration plays: the leaving page stops it (MCI_STOP, which waits
+  // for the device), and the player closes it when the next narration starts.
+  const std::string wav = folder + "narration.wav";
+  WriteTestWav(wav, 20);
+  tutorial::SoundFolder() = folder;
+  std::vector<double> narratingSteps, stops;
+  for (int i = 0; i < 20; ++i) {
+    window.PageOf(window.CurrentStep())->PlaySound("narration.wav");
+    Sleep(150);  // well into the playback
+    const auto start = Clock::now();
+    window.GoToStep(8 + i % 13);
+    window.Native()->Update();
+    narratingSteps.push_back(Ms(Clock::now() - start));
+  }
+  for (int i = 0; i < 10; ++i) {
+    tutorial::TfmContentSheet* page = window.PageOf(window.CurrentStep());
+    page->PlaySound("narration.wav");
+    Sleep(150);
+    const auto start = Clock::now();
+    page->StopSound();
+    stops.push_back(Ms(Clock::now() - start));
+  }
+  DeleteFileW(win32::Widen(wav).c_str());
+
   // One pass is shorter than the clock's resolution here: time batches of passes.
   std::vector<double> idle;
   for (int batch = 0; batch < 21; ++batch) {
@@ -87,6 +130,10 @@ int main() {
   std::printf("step change painted (set-up steps): median %.3f ms over %zu\n", Median(steps), steps.size());
   std::printf("step change painted (creation steps, native edits): median %.3f ms over %zu\n",
               Median(creationSteps), creationSteps.size());
+  std::printf("step change painted while a narration plays: median %.3f ms over %zu\n",
+              Median(narratingSteps), narratingSteps.size());
+  std::printf("stopping a playing narration (MCI_STOP): median %.3f ms over %zu\n", Median(stops),
+              stops.size());
   std::printf("idle action update (all lists): median %.3f us over %zu batches of 1000\n", Median(idle), idle.size());
   return 0;
 }

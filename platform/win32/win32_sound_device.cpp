@@ -1,0 +1,141 @@
+#include "platform/win32/win32_sound_device.h"
+
+#include <mmsystem.h>
+
+#include <vector>
+
+#include "platform/ui/errors.h"
+#include "platform/win32/event_guard.h"
+#include "platform/win32/system_message.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/wide.h"
+
+namespace win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"TutorSoundNotices";
+
+static_assert(os::mci::kOpen == MCI_OPEN && os::mci::kClose == MCI_CLOSE && os::mci::kPlay == MCI_PLAY &&
+              os::mci::kSeek == MCI_SEEK && os::mci::kStop == MCI_STOP && os::mci::kStatus == MCI_STATUS);
+static_assert(os::mci::kNotify == MCI_NOTIFY && os::mci::kWait == MCI_WAIT &&
+              os::mci::kOpenElement == MCI_OPEN_ELEMENT && os::mci::kSeekToStart == MCI_SEEK_TO_START &&
+              os::mci::kStatusItem == MCI_STATUS_ITEM && os::mci::kStatusMode == MCI_STATUS_MODE &&
+              os::mci::kModePlay == MCI_MODE_PLAY && os::mci::kNotifyAborted == MCI_NOTIFY_ABORTED &&
+              os::mci::kErrFileNotFound == MCIERR_FILE_NOT_FOUND);
+
+// MCI takes names in the ANSI code page; the program's text is UTF-8.
+std::string ToAnsi(const std::string& utf8) {
+  const std::wstring wide = Widen(utf8);
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string ansi(size_t(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), int(wide.size()), ansi.data(), n, nullptr, nullptr);
+  return ansi;
+}
+
+std::string FromAnsi(const char* ansi) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, ansi, -1, nullptr, 0);
+  if (n <= 1) return {};
+  std::wstring wide(size_t(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi, -1, wide.data(), n);
+  wide.resize(size_t(n - 1));
+  return Narrow(wide);
+}
+
+class NoticeWindow : public os::SoundNoticeWindow {
+ public:
+  NoticeWindow(HWND window, os::SoundDevice::NoticeHandler handler)
+      : handler_(std::move(handler)), window_(window) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  ~NoticeWindow() override {
+    // Notices still queued for the window die with it.
+    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
+  }
+  uintptr_t Handle() const override { return reinterpret_cast<uintptr_t>(window_.Get()); }
+  void Deliver(WPARAM code, LPARAM device) { handler_(uint32_t(code), uint32_t(device)); }
+
+ private:
+  os::SoundDevice::NoticeHandler handler_;
+  UniqueWindow window_;
+};
+
+}  // namespace
+
+Win32SoundDevice::Win32SoundDevice(HINSTANCE module) : module_(module) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &WindowProc;
+  windowClass.hInstance = module_;
+  windowClass.lpszClassName = kClassName;
+  class_ = RegisterClassExW(&windowClass);
+  if (!class_)
+    throw ui::Error("Cannot register the sound window class: " + SystemMessage(GetLastError()));
+}
+
+Win32SoundDevice::~Win32SoundDevice() { UnregisterClassW(ClassAtom(class_), module_); }
+
+LRESULT CALLBACK Win32SoundDevice::WindowProc(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  if (message == MM_MCINOTIFY) {
+    if (auto* target = reinterpret_cast<NoticeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+      RunGuarded([&] { target->Deliver(wparam, lparam); });
+    return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+std::unique_ptr<os::SoundNoticeWindow> Win32SoundDevice::CreateNoticeWindow(NoticeHandler handler) {
+  HWND window = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                module_, nullptr);
+  if (!window) throw ui::Error("Cannot create the sound window: " + SystemMessage(GetLastError()));
+  return std::make_unique<NoticeWindow>(window, std::move(handler));
+}
+
+uint32_t Win32SoundDevice::SendCommand(uint16_t device, uint32_t command, uint32_t flags,
+                                       os::MciParams& params) {
+  const DWORD_PTR callback = params.callback;
+  switch (command) {
+    case MCI_OPEN: {
+      const std::string element = ToAnsi(params.element);
+      MCI_OPEN_PARMSA open{};
+      open.dwCallback = callback;
+      if (flags & MCI_OPEN_ELEMENT) open.lpstrElementName = element.c_str();
+      const MCIERROR error = mciSendCommandA(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&open));
+      if (error == 0) params.deviceId = uint16_t(open.wDeviceID);
+      return error;
+    }
+    case MCI_PLAY: {
+      MCI_PLAY_PARMS play{};
+      play.dwCallback = callback;
+      return mciSendCommandA(device, command, flags, reinterpret_cast<DWORD_PTR>(&play));
+    }
+    case MCI_SEEK: {
+      MCI_SEEK_PARMS seek{};
+      seek.dwCallback = callback;
+      return mciSendCommandA(device, command, flags, reinterpret_cast<DWORD_PTR>(&seek));
+    }
+    case MCI_STATUS: {
+      MCI_STATUS_PARMS status{};
+      status.dwCallback = callback;
+      status.dwItem = params.item;
+      const MCIERROR error = mciSendCommandA(device, command, flags, reinterpret_cast<DWORD_PTR>(&status));
+      params.value = status.dwReturn;
+      return error;
+    }
+    default: {  // MCI_CLOSE, MCI_STOP and the other generic commands
+      MCI_GENERIC_PARMS generic{};
+      generic.dwCallback = callback;
+      return mciSendCommandA(device, command, flags, reinterpret_cast<DWORD_PTR>(&generic));
+    }
+  }
+}
+
+bool Win32SoundDevice::ErrorText(uint32_t error, std::string& text) {
+  std::vector<char> buffer(4096, '\0');
+  if (!mciGetErrorStringA(error, buffer.data(), UINT(buffer.size()))) return false;
+  text = FromAnsi(buffer.data());
+  return !text.empty();
+}
+
+}  // namespace win32

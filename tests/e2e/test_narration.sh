@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Step 1 narrates itself: "open.wav", "1.wav" and "2.wav" play one after another and stop
+# there; Next during "1.wav" cuts the chain short. What Wine plays is observed through an ALSA
+# `file` device in the test HOME, which writes every opened stream to a file of its own.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/wizard.sh"
+
+SOUNDS=$E2E_ROOT/build/e2e/sound/$E2E_NAME
+NARRATION=$E2E_ROOT/build/e2e/data/$E2E_NAME-narration
+mkdir -p "$NARRATION"
+sh "$E2E_ROOT/tools/make_narration.sh" "$E2E_BIN/narration" >/dev/null || fail "demo narration made"
+# Only the welcome chain, so that a later page's narration cannot be taken for it.
+for f in open.wav 1.wav 2.wav; do cp "$E2E_BIN/narration/$f" "$NARRATION/"; done
+
+# Sample bytes of a 16-bit WAV file (sox counts its samples).
+data_bytes() { echo $(( $(soxi -s "$NARRATION/$1") * $(soxi -c "$NARRATION/$1") * 2 )); }
+# The streams written so far, oldest first, and their sizes.
+streams() { ls -1tr "$SOUNDS"/stream* 2>/dev/null; }
+stream_count() { streams | wc -l; }
+stream_size() { stat -c %s "$(streams | sed -n "${1}p")" 2>/dev/null || echo 0; }
+# close SIZE EXPECTED: within 0.25 s of 22050 Hz mono 16-bit.
+close() { [ "$1" -ge $(($2 - 11025)) ] && [ "$1" -le $(($2 + 11025)) ]; }
+
+ALSA_RC=$HOME/.asoundrc
+cp "$ALSA_RC" "$ALSA_RC.e2e-saved"
+restore_alsa() { [ -f "$ALSA_RC.e2e-saved" ] && mv "$ALSA_RC.e2e-saved" "$ALSA_RC"; }
+cat >"$ALSA_RC" <<ALSA
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "$SOUNDS/stream"
+  format "raw"
+  truncate false
+}
+ALSA
+
+start_x
+trap 'restore_alsa; _e2e_cleanup' EXIT
+
+run_step_one() {
+  rm -rf "$SOUNDS"; mkdir -p "$SOUNDS"
+  fresh_state
+  reg_add 'HKCU\Software\Tavrilenk\Zendri Accounting 2000\Tutorial' SoundPath "$(winepath -w "$NARRATION")"
+  start_demo
+  wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
+}
+
+# --- the whole chain ---
+run_step_one
+open=$(data_bytes open.wav) one=$(data_bytes 1.wav) two=$(data_bytes 2.wav)
+for _ in $(seq 60); do [ "$(stream_count)" -ge 3 ] && break; sleep 1; done
+# Then until the third stream stops growing.
+last=-1
+for _ in $(seq 30); do
+  size=$(stream_size 3); [ "$size" = "$last" ] && break; last=$size; sleep 1
+done
+sleep 3
+check_eq "three narrations played, and nothing after them" 3 "$(stream_count)"
+check "open.wav played whole ($(stream_size 1) of $open bytes)" close "$(stream_size 1)" "$open"
+check "1.wav played whole ($(stream_size 2) of $one bytes)" close "$(stream_size 2)" "$one"
+check "2.wav played whole ($(stream_size 3) of $two bytes)" close "$(stream_size 3)" "$two"
+press $EXIT_XY
+wait_exit 30
+check_eq "Exit ends the run" 0 "$DEMO_EXIT"
+
+# --- Next during "1.wav" ---
+run_step_one
+for _ in $(seq 60); do [ "$(stream_count)" -ge 2 ] && break; sleep 0.2; done
+sleep 1
+press $NEXT_XY
+sleep 4
+expect_step 2 "Next went on to step 2"
+check_eq "2.wav never started" 2 "$(stream_count)"
+cut=$(stream_size 2)
+check "1.wav was cut short ($cut of $one bytes)" test "$cut" -lt $((one - 22050))
+press $EXIT_XY
+wait_exit 30
+finish
