@@ -5,6 +5,7 @@
 // is invisible; it needs a window only as the target of those notices.
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <memory>
 #include <string>
 

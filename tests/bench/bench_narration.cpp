@@ -34,7 +34,7 @@ struct Environment {
     folder = std::filesystem::temp_directory_path() / "bench-narration";
     std::filesystem::create_directories(folder);
     registry.SetValue("Software\\Tavrilenk\\Zendri Accounting 2000\\Main", "", folder.string() + "/");
-    WriteBytes(folder.string() + "/narration.wav", WavBytes(60000));
+    WriteBytes(folder.string() + "/narration.wav", WavBytes(5000));
   }
   ~Environment() {
     os::SetSoundDevice(nullptr);

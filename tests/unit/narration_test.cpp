@@ -66,6 +66,7 @@ class NarrationTest : public WizardTest {
     window.reset();
     os::SetSoundDevice(nullptr);
     os::SetScreenReaderQuery(nullptr);
+    tutorial::SoundFolder().clear();  // it outlives windows, as in a loaded library
   }
   TfmMain& OpenWithSounds(std::initializer_list<std::pair<const char*, int>> sounds) {
     registry.SetValue(kTutorialKey, "SoundPath", folder.string() + "/");
@@ -242,7 +243,7 @@ TEST_F(NarrationTest, MutePersistsAndScreenReadersGetOnlyWhatTheyAskFor) {
 }
 
 TEST_F(NarrationTest, AClosingPageClosesTheWindow) {
-  OpenWithSounds({});
+  Open();
   window->GoToStep(3);
   Type("EditName1", "Acme");  // a pending change: the close asks first
   backend.AnswerNextModal(ui::mrCancel);

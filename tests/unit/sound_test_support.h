@@ -8,14 +8,17 @@
 // 8000 Hz, mono, 8-bit: 8 bytes a millisecond.
 inline std::vector<uint8_t> WavBytes(int milliseconds) {
   const uint32_t data = uint32_t(milliseconds) * 8;
-  std::vector<uint8_t> b;
-  auto text = [&](const char* s) { b.insert(b.end(), s, s + 4); };
-  auto u32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); };
-  auto u16 = [&](uint16_t v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); };
-  text("RIFF"); u32(36 + data); text("WAVE");
-  text("fmt "); u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
-  text("data"); u32(data);
-  b.insert(b.end(), data, 0x80);
+  std::vector<uint8_t> b(44 + data, 0x80);
+  auto put = [&](size_t at, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b[at + size_t(i)] = uint8_t(v >> (8 * i));
+  };
+  auto tag = [&](size_t at, const char* s) {
+    for (int i = 0; i < 4; ++i) b[at + size_t(i)] = uint8_t(s[i]);
+  };
+  tag(0, "RIFF"), put(4, 36 + data, 4), tag(8, "WAVE");
+  tag(12, "fmt "), put(16, 16, 4), put(20, 1, 2), put(22, 1, 2), put(24, 8000, 4);
+  put(28, 8000, 4), put(32, 1, 2), put(34, 8, 2);
+  tag(36, "data"), put(40, data, 4);
   return b;
 }
 

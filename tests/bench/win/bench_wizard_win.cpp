@@ -40,14 +40,17 @@ std::string ScratchFolder() {
 // A silent 16-bit mono 22050 Hz WAV of `seconds`.
 void WriteTestWav(const std::string& path, int seconds) {
   const uint32_t data = uint32_t(seconds) * 22050 * 2;
-  std::vector<uint8_t> b;
-  auto text = [&](const char* s) { b.insert(b.end(), s, s + 4); };
-  auto u32 = [&](uint32_t v) { for (int i = 0; i < 4; ++i) b.push_back(uint8_t(v >> (8 * i))); };
-  auto u16 = [&](uint16_t v) { b.push_back(uint8_t(v)); b.push_back(uint8_t(v >> 8)); };
-  text("RIFF"); u32(36 + data); text("WAVE");
-  text("fmt "); u32(16); u16(1); u16(1); u32(22050); u32(44100); u16(2); u16(16);
-  text("data"); u32(data);
-  b.resize(b.size() + data, 0);
+  std::vector<uint8_t> b(44 + data, 0);
+  auto put = [&](size_t at, uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b[at + size_t(i)] = uint8_t(v >> (8 * i));
+  };
+  auto tag = [&](size_t at, const char* s) {
+    for (int i = 0; i < 4; ++i) b[at + size_t(i)] = uint8_t(s[i]);
+  };
+  tag(0, "RIFF"), put(4, 36 + data, 4), tag(8, "WAVE");
+  tag(12, "fmt "), put(16, 16, 4), put(20, 1, 2), put(22, 1, 2), put(24, 22050, 4);
+  put(28, 44100, 4), put(32, 2, 2), put(34, 16, 2);
+  tag(36, "data"), put(40, data, 4);
   HANDLE file = CreateFileW(win32::Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
   WriteFile(file, b.data(), DWORD(b.size()), &written, nullptr);
