@@ -30,6 +30,8 @@ const HostWindowValues kCustOpen = {
 }  // namespace
 
 TfmCustOpen::TfmCustOpen(TfmMain& owner) : TOpeningPage(owner, kCustOpen) {
+  // No picture: without a list the caption takes the whole button.
+  zsbFiscYear->SetImageList(nullptr);
   zsbFiscYear->SetButtonLayout(components::blGlyphBottom);
 }
 

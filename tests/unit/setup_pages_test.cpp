@@ -107,7 +107,12 @@ TEST_F(SetupPagesTest, TheAnswerRulesTheMarkAndTheWindowLivesForOneVisit) {
   host.log.failOn = "ShowModal";
   host.log.failText = "The employees window is locked.";
   PressUnanswered();
-  EXPECT_EQ(backend.ErrorBoxes(), (Calls{"The employees window is locked."}));
+  host.log.failOn = "GetEmployeesForm";
+  host.log.failText = "No company is open.";
+  Go(12);
+  PressUnanswered();
+  EXPECT_EQ(backend.ErrorBoxes(),
+            (Calls{"The employees window is locked.", "No company is open."}));
   EXPECT_EQ(Accomplished(12), 1);
   EXPECT_TRUE(MarkShown("Mark13"));
 }

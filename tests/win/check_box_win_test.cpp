@@ -52,14 +52,17 @@ TEST_F(Win32CheckBoxTest, ClicksReachTheModelOnceAndTheActionReachesTheWindow) {
   sales.SetChecked(false);  // from the action: shown, no click
   EXPECT_FALSE(box.Checked());
   EXPECT_FALSE(Ticked());
-  box.SetChecked(true);  // programmatic, without notice
-  EXPECT_TRUE(Ticked());
   EXPECT_EQ(executed, 1);
+  box.SetChecked(true, ui::Notify::Yes);  // programmatic, clicking as the user's would
+  EXPECT_TRUE(Ticked());
+  EXPECT_TRUE(sales.Checked());
+  EXPECT_EQ(executed, 2);
 
   SendMessageW(Window(), BM_CLICK, 0, 0);
   EXPECT_FALSE(box.Checked());
+  EXPECT_FALSE(sales.Checked());
   EXPECT_FALSE(Ticked());
-  EXPECT_EQ(executed, 2);
+  EXPECT_EQ(executed, 3);
 }
 
 }  // namespace
