@@ -10,17 +10,20 @@ NARRATION_DIR ?= build/win64/bin/narration
 SETUP := tools/setup
 have = $(wildcard $(1))
 
-.PHONY: all deps apt libjpeg wine-prefix native win64 win32 narration demo test bench clean distclean \
-        test-unit test-fuzz test-win test-e2e test-dll
+.PHONY: all deps apt libjpeg sqlite wine-prefix native win64 win32 narration demo test bench clean distclean \
+        test-unit test-fuzz test-win test-demohost test-e2e test-dll
 
 all: native win64 win32
 
 # --- set-up ---------------------------------------------------------------------------------
-deps: apt libjpeg wine-prefix
+deps: apt libjpeg sqlite wine-prefix
 apt:
 	@$(SETUP)/deps.sh
 libjpeg: apt
 	@$(SETUP)/build-libjpeg.sh
+# The demo host's database engine, built like libjpeg (after it: it reuses its source lists).
+sqlite: apt libjpeg
+	@$(SETUP)/build-sqlite.sh
 wine-prefix: apt
 	@$(SETUP)/wine-prefix.sh
 
@@ -28,10 +31,10 @@ wine-prefix: apt
 native: apt
 	@cmake --preset native >/dev/null
 	cmake --build --preset native -j$(JOBS)
-win64: apt libjpeg
+win64: apt libjpeg sqlite
 	@cmake --preset win64 >/dev/null
 	cmake --build --preset win64 -j$(JOBS)
-win32: apt libjpeg
+win32: apt libjpeg sqlite
 	@cmake --preset win32 >/dev/null
 	cmake --build --preset win32 -j$(JOBS)
 
@@ -39,12 +42,13 @@ narration: apt
 	@if [ -f tools/make_narration.sh ]; then sh tools/make_narration.sh $(NARRATION_DIR) >/dev/null; fi
 
 # --- the demo -------------------------------------------------------------------------------
-# On $$DISPLAY; without one on a private Xvfb 1024x768 (wine-run.sh says so).
+# On $$DISPLAY; without one on a private Xvfb 1024x768 (wine-run.sh says so). The host's main
+# window stays after the assistant, which its Company menu starts again.
 demo: deps win64 narration
-	@$(SETUP)/wine-run.sh build/win64/bin/DemoHost.exe
+	@$(SETUP)/wine-run.sh build/win64/bin/DemoHost.exe --stay
 
 # --- tests: every build and suite runs, then the run fails if any of them failed ---------------
-STEPS := native win64 win32 narration test-unit test-fuzz test-win test-e2e test-dll
+STEPS := native win64 win32 narration test-unit test-fuzz test-win test-demohost test-e2e test-dll
 test: deps
 	@passed=0; failed=0; failures=; \
 	for step in $(STEPS); do \
@@ -83,6 +87,11 @@ test-fuzz:
 test-win: wine-prefix
 	@if [ -z "$(call have,tests/win/*.cpp tests/toolkit/*.cpp)" ]; then echo "no Windows tests yet"; exit 0; fi; \
 	$(SETUP)/wine-run.sh --xvfb build/win64/bin/win_tests.exe
+
+# The demo host's objects on a temporary folder, then its files read by the native sqlite3.
+test-demohost: wine-prefix
+	@$(SETUP)/wine-run.sh --xvfb build/win64/bin/demohost_tests.exe
+	@tests/demohost/check_company_files.sh
 
 test-e2e: wine-prefix
 	@tests/e2e/run-all.sh

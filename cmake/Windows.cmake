@@ -82,18 +82,8 @@ if(TUTOR_DLL_SOURCES)
   endif()
 endif()
 
-# --- DemoHost.exe: plays the accounting host; prints its result, so a console subsystem ---
-file(GLOB TUTOR_DEMOHOST_SOURCES CONFIGURE_DEPENDS demohost/*.cpp demohost/*.rc)
-if(TUTOR_DEMOHOST_SOURCES)
-  tutor_resource_scripts("${TUTOR_DEMOHOST_SOURCES}")
-  add_executable(DemoHost ${TUTOR_DEMOHOST_SOURCES})
-  target_link_libraries(DemoHost PRIVATE tutor_win32)
-  target_link_options(DemoHost PRIVATE -mconsole)
-  tutor_windows_binary(DemoHost)
-  if(TARGET Tutor)
-    add_dependencies(DemoHost Tutor)
-  endif()
-endif()
+# --- DemoHost.exe and its tests ---
+include(${CMAKE_CURRENT_LIST_DIR}/DemoHost.cmake)
 
 # --- win_tests.exe: the win32 backend and the shared toolkit tests, run under Wine ---
 # tests/win/*.rc: resources of the test program itself (the resource loader reads them).

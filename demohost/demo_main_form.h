@@ -1,17 +1,22 @@
 #pragma once
-// The demo host's automation interface. For now every operation fails with a clear error,
-// so the assistant's failure paths can be seen end to end.
-#include <atomic>
+// The demo host's automation interface: creates and opens companies and hands out its
+// windows on the current company. It lives as long as the program, so it only counts the
+// references the assistant takes.
+#include <windows.h>
 
 #include "Tutorial/host/Zendri_TLB.h"
+#include "demohost/company_session.h"
 
 namespace demohost {
 
 class DemoMainForm : public host::IXMainForm {
  public:
+  explicit DemoMainForm(CompanySession& session) : session_(session) {}
+  void SetMainWindow(HWND window) { mainWindow_ = window; }
+
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override { return --references_; }  // lives on the stack
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(++references_); }
+  ULONG STDMETHODCALLTYPE Release() override { return ULONG(--references_); }
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
   HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
@@ -24,40 +29,37 @@ class DemoMainForm : public host::IXMainForm {
 
 #define DEMO_SLOT(n) \
   HRESULT STDMETHODCALLTYPE Reserved##n() override { return E_NOTIMPL; }
-  HRESULT STDMETHODCALLTYPE OpenCompany(BSTR) override { return Unavailable("opening a company"); }
+  HRESULT STDMETHODCALLTYPE OpenCompany(BSTR path) override;
   DEMO_SLOT(8) DEMO_SLOT(9) DEMO_SLOT(10) DEMO_SLOT(11) DEMO_SLOT(12) DEMO_SLOT(13) DEMO_SLOT(14)
   DEMO_SLOT(15) DEMO_SLOT(16) DEMO_SLOT(17) DEMO_SLOT(18) DEMO_SLOT(19) DEMO_SLOT(20) DEMO_SLOT(21)
-  HRESULT STDMETHODCALLTYPE GetStockForm(LONG, host::IStockForm** f) override { return NoWindow(f, "the inventory window"); }
-  HRESULT STDMETHODCALLTYPE GetJobsForm(LONG, host::IJobsForm** f) override { return NoWindow(f, "the jobs window"); }
-  HRESULT STDMETHODCALLTYPE GetEmployeesForm(LONG, host::IEmployeesForm** f) override { return NoWindow(f, "the employees window"); }
-  HRESULT STDMETHODCALLTYPE GetAccountsForm(LONG, host::IAccountsForm** f) override { return NoWindow(f, "the accounts window"); }
+  HRESULT STDMETHODCALLTYPE GetStockForm(LONG, host::IStockForm** f) override;
+  HRESULT STDMETHODCALLTYPE GetJobsForm(LONG, host::IJobsForm** f) override;
+  HRESULT STDMETHODCALLTYPE GetEmployeesForm(LONG, host::IEmployeesForm** f) override;
+  HRESULT STDMETHODCALLTYPE GetAccountsForm(LONG, host::IAccountsForm** f) override;
   DEMO_SLOT(26) DEMO_SLOT(27) DEMO_SLOT(28) DEMO_SLOT(29) DEMO_SLOT(30) DEMO_SLOT(31) DEMO_SLOT(32)
   DEMO_SLOT(33) DEMO_SLOT(34) DEMO_SLOT(35) DEMO_SLOT(36) DEMO_SLOT(37) DEMO_SLOT(38) DEMO_SLOT(39)
-  HRESULT STDMETHODCALLTYPE GetCustomerForm(LONG, host::ICustomerForm** f) override { return NoWindow(f, "the customers window"); }
+  HRESULT STDMETHODCALLTYPE GetCustomerForm(LONG, host::ICustomerForm** f) override;
   DEMO_SLOT(41) DEMO_SLOT(42) DEMO_SLOT(43)
-  HRESULT STDMETHODCALLTYPE GetJVForm(LONG, host::IJVForm** f) override { return NoWindow(f, "the journal window"); }
+  HRESULT STDMETHODCALLTYPE GetJVForm(LONG, host::IJVForm** f) override;
   DEMO_SLOT(45) DEMO_SLOT(46) DEMO_SLOT(47) DEMO_SLOT(48)
-  HRESULT STDMETHODCALLTYPE ShowDefaultAccounts(LONG, BSTR, LONG*) override { return Unavailable("default accounts"); }
-  HRESULT STDMETHODCALLTYPE CreateCompany(BSTR, BSTR*, BSTR*, VARIANT_BOOL*) override {
-    return Unavailable("creating a company");
-  }
-  HRESULT STDMETHODCALLTYPE GetCurrencyForm(LONG, host::ICurrencyForm** f) override { return NoWindow(f, "the currency window"); }
-  HRESULT STDMETHODCALLTYPE GetVendorForm(LONG, host::IVendorForm** f) override { return NoWindow(f, "the vendors window"); }
-  HRESULT STDMETHODCALLTYPE GetBankForm(LONG, host::IBankForm** f) override { return NoWindow(f, "the banks window"); }
-  HRESULT STDMETHODCALLTYPE GetLocationForm(LONG, host::ILocationForm** f) override { return NoWindow(f, "the locations window"); }
+  HRESULT STDMETHODCALLTYPE ShowDefaultAccounts(LONG section, BSTR currency, LONG* result) override;
+  HRESULT STDMETHODCALLTYPE CreateCompany(BSTR settings, BSTR* text1, BSTR* text2,
+                                          VARIANT_BOOL* created) override;
+  HRESULT STDMETHODCALLTYPE GetCurrencyForm(LONG, host::ICurrencyForm** f) override;
+  HRESULT STDMETHODCALLTYPE GetVendorForm(LONG, host::IVendorForm** f) override;
+  HRESULT STDMETHODCALLTYPE GetBankForm(LONG, host::IBankForm** f) override;
+  HRESULT STDMETHODCALLTYPE GetLocationForm(LONG, host::ILocationForm** f) override;
 #undef DEMO_SLOT
 
   long References() const { return references_; }
 
  private:
-  static HRESULT Unavailable(const char* what);
-  template <class T>
-  static HRESULT NoWindow(T** window, const char* what) {
-    if (window) *window = nullptr;
-    return Unavailable(what);
-  }
+  template <class Form, class Interface, class... Args>
+  HRESULT Window(const char* operation, Interface** out, Args... args);
 
-  std::atomic<long> references_{0};
+  CompanySession& session_;
+  HWND mainWindow_ = nullptr;
+  long references_ = 0;
 };
 
 }  // namespace demohost
