@@ -1,12 +1,16 @@
 #pragma once
-// Step 8: Chart of accounts.
-#include "Tutorial/ContSheet.h"
+// Step 8: the chart of accounts, in the host's accounts window.
+#include "Tutorial/HostWindowPage.h"
 
 namespace tutorial {
 
-class TfmAccounts : public TfmContentSheet {
+class TfmAccounts : public THostWindowPage {
  public:
   explicit TfmAccounts(TfmMain& owner);
+
+ protected:
+  void AfterShowing() override;
+  void SoundFinished(const std::string& fileName) override;
 };
 
 }  // namespace tutorial

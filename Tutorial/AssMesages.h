@@ -40,3 +40,12 @@ inline constexpr const char* SNextNeedsFiscalYear =
 inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on)";
 
 }  // namespace tutorial
+
+// The set-up pages' texts.
+namespace tutorial {
+
+inline constexpr const char* SOpeningPage = "Opening";
+inline constexpr const char* SFiscalYearFormsNoDate =
+    "The fiscal year %d does not form a valid date. Enter the company's fiscal year first.";
+
+}  // namespace tutorial

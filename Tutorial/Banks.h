@@ -1,10 +1,10 @@
 #pragma once
-// Step 16: Banks.
-#include "Tutorial/ContSheet.h"
+// Step 16: banks, in the host's bank window.
+#include "Tutorial/HostWindowPage.h"
 
 namespace tutorial {
 
-class TfmBanks : public TfmContentSheet {
+class TfmBanks : public THostWindowPage {
  public:
   explicit TfmBanks(TfmMain& owner);
 };

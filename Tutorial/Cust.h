@@ -1,10 +1,10 @@
 #pragma once
-// Step 13: Customers.
-#include "Tutorial/ContSheet.h"
+// Step 13: customers, in the host's customer window.
+#include "Tutorial/HostWindowPage.h"
 
 namespace tutorial {
 
-class TfmCustomers : public TfmContentSheet {
+class TfmCustomers : public THostWindowPage {
  public:
   explicit TfmCustomers(TfmMain& owner);
 };

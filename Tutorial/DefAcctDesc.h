@@ -1,5 +1,5 @@
 #pragma once
-// Step 9: Default accounts.
+// Step 9: what default accounts are, with the check mark of the default-accounts task.
 #include "Tutorial/ContSheet.h"
 
 namespace tutorial {
@@ -7,6 +7,13 @@ namespace tutorial {
 class TfmDefAcctDesc : public TfmContentSheet {
  public:
   explicit TfmDefAcctDesc(TfmMain& owner);
+
+  void RefreshMarks() override;
+
+  ui::Image* Mark11 = nullptr;
+
+ protected:
+  void Timer1Timer() override;
 };
 
 }  // namespace tutorial

@@ -1,10 +1,10 @@
 #pragma once
-// Step 12: Employees.
-#include "Tutorial/ContSheet.h"
+// Step 12: employees, in the host's employees window.
+#include "Tutorial/HostWindowPage.h"
 
 namespace tutorial {
 
-class TfmEmployee : public TfmContentSheet {
+class TfmEmployee : public THostWindowPage {
  public:
   explicit TfmEmployee(TfmMain& owner);
 };

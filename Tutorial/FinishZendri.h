@@ -1,5 +1,5 @@
 #pragma once
-// Step 21: Your company is ready.
+// Step 21: the company is set up; the window's Finish ends the assistant.
 #include "Tutorial/ContSheet.h"
 
 namespace tutorial {
@@ -7,6 +7,14 @@ namespace tutorial {
 class TfmFinishZendri : public TfmContentSheet {
  public:
   explicit TfmFinishZendri(TfmMain& owner);
+
+  components::TZndrSpeedButton* ZndrSpeedButton4 = nullptr;
+
+ protected:
+  void Timer1Timer() override;
+
+ private:
+  void ZndrSpeedButton4Click(ui::Control& sender);
 };
 
 }  // namespace tutorial

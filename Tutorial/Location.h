@@ -1,10 +1,10 @@
 #pragma once
-// Step 17: Inventory locations.
-#include "Tutorial/ContSheet.h"
+// Step 17: inventory locations, in the host's location window.
+#include "Tutorial/HostWindowPage.h"
 
 namespace tutorial {
 
-class TfmLocation : public TfmContentSheet {
+class TfmLocation : public THostWindowPage {
  public:
   explicit TfmLocation(TfmMain& owner);
 };

@@ -16,6 +16,7 @@ inline ui::Font PageTitle() { return {"Arial Black", 16, true, false, false, kAc
 inline ui::Font Paragraph() { return {"Arial", 13, false, false, false, ui::clNavy}; }
 inline ui::Font StepLabel() { return {"Arial", 13, true, false, false, ui::clNavy}; }
 inline ui::Font FieldLabel() { return {"Britannic Bold", 16, true, false, false, ui::clNavy}; }
+inline ui::Font PageButton() { return {"Britannic Bold", 17, true, false, false, ui::clNavy}; }
 inline ui::Font DataEdit() { return {"MS Sans Serif", 13, false, false, false, ui::clWindowText}; }
 
 // The start page's greeting, its question and its option buttons.

@@ -1,10 +1,10 @@
 #pragma once
-// Step 11: Vendors.
-#include "Tutorial/ContSheet.h"
+// Step 11: vendors, in the host's vendor window.
+#include "Tutorial/HostWindowPage.h"
 
 namespace tutorial {
 
-class TfmVendors : public TfmContentSheet {
+class TfmVendors : public THostWindowPage {
  public:
   explicit TfmVendors(TfmMain& owner);
 };

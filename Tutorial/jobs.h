@@ -1,10 +1,10 @@
 #pragma once
-// Step 15: Jobs.
-#include "Tutorial/ContSheet.h"
+// Step 15: jobs (cost centres), in the host's jobs window.
+#include "Tutorial/HostWindowPage.h"
 
 namespace tutorial {
 
-class TfmJobs : public TfmContentSheet {
+class TfmJobs : public THostWindowPage {
  public:
   explicit TfmJobs(TfmMain& owner);
 };

@@ -75,4 +75,10 @@ void ShowModal(IBasicFormObj& window) {
   Check(window.ShowModal(&ignored));
 }
 
+void ShowPage(IPagedCardForm& window, const std::string& page) {
+  com::Bstr name(page);
+  LONG ignored = 0;
+  Check(window.ShowPage(name.Get(), &ignored));
+}
+
 }  // namespace host

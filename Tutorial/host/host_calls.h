@@ -43,11 +43,24 @@ class MainForm {
   com::Ptr<IBankForm> GetBankForm(int id = -1);
   com::Ptr<ILocationForm> GetLocationForm(int id = -1);
 
+  // A window getter's answer with only its status checked: empty when the host handed back
+  // no window, for callers that report that themselves.
+  template <class T>
+  com::Ptr<T> WindowOf(HRESULT (STDMETHODCALLTYPE IXMainForm::*getter)(LONG, T**), int id = -1) {
+    T* window = nullptr;
+    const HRESULT status = (form_->*getter)(id, &window);
+    com::Ptr<T> owned = com::Ptr<T>::Adopt(window);
+    Check(status);
+    return owned;
+  }
+
  private:
   IXMainForm* form_;
 };
 
 // Shows a host window modally; returns when the user closed it.
 void ShowModal(IBasicFormObj& window);
+// Brings one page of a vendor or customer window to the front ("Opening", ...).
+void ShowPage(IPagedCardForm& window, const std::string& page);
 
 }  // namespace host

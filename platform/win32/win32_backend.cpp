@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/application.h"
+#include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/errors.h"
@@ -12,6 +13,7 @@
 #include "platform/win32/event_guard.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_check_box.h"
 #include "platform/win32/win32_combo_box.h"
 #include "platform/win32/win32_edit.h"
 #include "platform/win32/win32_native_form.h"
@@ -84,6 +86,8 @@ std::unique_ptr<ui::NativeControl> Win32Backend::CreateNativeControl(
     return std::make_unique<Win32Edit>(*this, *edit, parent);
   if (auto* combo = dynamic_cast<ui::ComboBox*>(&control))
     return std::make_unique<Win32ComboBox>(*this, *combo, parent);
+  if (auto* box = dynamic_cast<ui::CheckBox*>(&control))
+    return std::make_unique<Win32CheckBox>(*this, *box, parent);
   return nullptr;
 }
 
