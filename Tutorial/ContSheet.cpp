@@ -82,6 +82,7 @@ void TfmContentSheet::StopSound() {
     components::TBackGroundSound& player = owner_.BgSound();
     if (player.IsPlaying()) player.Stop();
   } catch (...) {
+    // As in PlaySound: a narration error is never shown.
   }
 }
 
