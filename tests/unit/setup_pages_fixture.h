@@ -6,6 +6,7 @@
 #include "Tutorial/Main.h"
 #include "components/ZndrSpeedButton.h"
 #include "platform/ui/image.h"
+#include "tests/unit/fake_currency_host.h"
 #include "tests/unit/fake_host_windows.h"
 #include "tests/unit/wizard_fixture.h"
 
@@ -13,6 +14,17 @@ using Calls = std::vector<std::string>;
 
 class SetupPagesTest : public WizardTest {
  protected:
+  // The host has the company being set up open, so going past the creation steps from step 1
+  // asks nothing.
+  SetupPagesTest() {
+    backend.OnHostMessage = [this](void*, unsigned message, uintptr_t cell, intptr_t) -> intptr_t {
+      if (message != host::kQueryCurrentDatabase || !window) return 0;
+      connection.databaseName = window->MainData().Company.FieldByName("Path").AsString();
+      connection.AddRef();  // the caller's reference
+      *reinterpret_cast<host::IZndrConnection**>(cell) = &connection;
+      return 1;
+    };
+  }
   tutorial::TfmMain& OpenWithHost() {
     tutorial::TfmMain& w = Open();
     host::TZndrAppData data{};
@@ -59,4 +71,5 @@ class SetupPagesTest : public WizardTest {
 
   host::TZndrHostApplication hostApp{nullptr, nullptr};
   FakeHostWindows host;
+  fake::Connection connection{host.log};
 };
