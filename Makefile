@@ -21,8 +21,8 @@ apt:
 	@$(SETUP)/deps.sh
 libjpeg: apt
 	@$(SETUP)/build-libjpeg.sh
-# The demo host's database engine, built like libjpeg (after it: it reuses its source lists).
-sqlite: apt libjpeg
+# The demo host's database engine, built like libjpeg.
+sqlite: apt
 	@$(SETUP)/build-sqlite.sh
 wine-prefix: apt
 	@$(SETUP)/wine-prefix.sh

@@ -13,25 +13,8 @@ flock 9
 installed() { [ -f "$deps/libjpeg-$1/lib/libjpeg.a" ] && [ -f "$deps/libjpeg-$1/include/jpeglib.h" ]; }
 if installed win64 && installed win32; then exit 0; fi
 
-# Debian's source lists: add deb-src twins of the Debian entries when there are none.
-ensure_deb_src() {
-  if grep -Eqs '^[[:space:]]*(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; then
-    return 1
-  fi
-  echo "libjpeg: adding deb-src entries for Debian's mirrors"
-  local f lines stanzas
-  if [ -f /etc/apt/sources.list ]; then
-    lines=$(sed -n 's/^[[:space:]]*deb[[:space:]]\(.*debian.*\)/deb-src \1/p' /etc/apt/sources.list)
-    [ -z "$lines" ] || printf '%s\n' "$lines" >/etc/apt/sources.list.d/tutor-deb-src.list
-  fi
-  stanzas=$(for f in /etc/apt/sources.list.d/*.sources; do
-    [ -f "$f" ] || continue
-    awk 'BEGIN { RS = ""; ORS = "\n\n" }
-         /URIs:[^\n]*debian/ && /Types:[^\n]*deb/ { sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$f"
-  done)
-  [ -z "$stanzas" ] || printf '%s\n' "$stanzas" >/etc/apt/sources.list.d/tutor-deb-src.sources
-  return 0
-}
+# Debian's source lists (ensure_deb_src), shared with build-sqlite.sh.
+source "$root/tools/setup/deb-src.sh"
 
 src_parent=$deps/src
 find_src() { compgen -G "$src_parent/libjpeg-turbo-*/CMakeLists.txt" | head -n1 | xargs -r dirname; }

@@ -19,8 +19,10 @@ src_parent=$deps/src
 find_src() { compgen -G "$src_parent/sqlite3-*/src/sqliteInt.h" | head -n1 | xargs -r dirname | xargs -r dirname; }
 src_dir=$(find_src || true)
 if [ -z "$src_dir" ]; then
-  # build-libjpeg.sh (run first by `make deps`) has made sure Debian's source lists exist.
-  ls /var/lib/apt/lists/*_Sources* >/dev/null 2>&1 || apt-get update -qq
+  source "$root/tools/setup/deb-src.sh"
+  if ensure_deb_src || ! ls /var/lib/apt/lists/*_Sources* >/dev/null 2>&1; then
+    apt-get update -qq
+  fi
   mkdir -p "$src_parent"
   echo "sqlite: fetching Debian's sqlite3 source package"
   (cd "$src_parent" && apt-get source -qq sqlite3 >/dev/null 2>"$src_parent/apt-source-sqlite.log") || {
