@@ -8,9 +8,9 @@ PREVIOUS_XY=$(at 612 566)
 EXIT_XY=$(at 30 567)
 # Pages sit at (114, 200) on the screen: page() turns page coordinates into screen ones.
 page() { echo $(($1 + 114)) $(($2 + 200)); }
-# The edits of the pages still in their first layout (step 7): at (24, 84) and (24, 144).
-FIRST_EDIT_XY=$(page 54 95)
-SECOND_EDIT_XY=$(page 54 155)
+# Step 7: the main and the secondary currency code.
+FIRST_EDIT_XY=$(page 150 126)
+SECOND_EDIT_XY=$(page 150 241)
 # Step 1: the option buttons (they overlap by 5 rows; these points are in no overlap).
 NEW_COMPANY_XY=$(page 200 100)
 CONTINUE_XY=$(page 200 143)
