@@ -41,7 +41,7 @@ notice folder_for_file_notice
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
 sleep 1
 press $NEXT_XY
-press $FIRST_EDIT_XY; type_text 'D:\Books\Folder.gdb'
+press $PATH_EDIT_XY; type_text 'D:\Books\Folder.gdb'
 press $EXIT_XY; sleep 1
 press $DIALOG_YES_XY
 exit_with_error folder_for_file
@@ -64,7 +64,7 @@ notice held_file_notice
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
 sleep 1
 press $NEXT_XY
-press $FIRST_EDIT_XY; type_text 'D:\Books\Held.gdb'
+press $PATH_EDIT_XY; type_text 'D:\Books\Held.gdb'
 press $EXIT_XY; sleep 1
 press $DIALOG_YES_XY
 if wait_window "Error" 15 >/dev/null; then
@@ -93,7 +93,7 @@ fi
 wait_window "$TITLE" 20 >/dev/null || fail "the assistant's window appears"
 sleep 1
 press $NEXT_XY; expect_step 2
-press $FIRST_EDIT_XY; type_text 'D:\Books\Z2KData7.gdb'
+press $PATH_EDIT_XY; type_text 'D:\Books\Z2KData7.gdb'
 sleep 0.5
 check_not "typing shows no error" wait_window "Error" 2
 press $EXIT_XY; sleep 1

@@ -14,7 +14,7 @@ typed_run() {
   wait_window "$TITLE" 40 >/dev/null || return 1
   sleep 1
   press $NEXT_XY
-  press $FIRST_EDIT_XY; type_text "$1"
+  press $PATH_EDIT_XY; type_text "$1"
   key alt+F4; sleep 1
 }
 

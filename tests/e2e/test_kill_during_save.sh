@@ -18,7 +18,7 @@ run_to_question() {
   wait_window "$TITLE" 40 >/dev/null || return 1
   sleep 1
   press $NEXT_XY
-  press $FIRST_EDIT_XY; type_text "$1"
+  press $PATH_EDIT_XY; type_text "$1"
   press $EXIT_XY; sleep 0.8
 }
 

@@ -18,12 +18,13 @@ start_demo
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
 sleep 1
 press $NEXT_XY
-press $FIRST_EDIT_XY; type_text "$(winepath -w "$company")"
+press $PATH_EDIT_XY; type_text "$(winepath -w "$company")"
 press $NEXT_XY
-press $FIRST_EDIT_XY; type_text "Setup Trading"
+press $NAME1_XY; type_text "Setup Trading"
 press $NEXT_XY
-press $FIRST_EDIT_XY; type_text "2026"
-press $SECOND_EDIT_XY; type_text "12"
+# Step 4 fills the current year and 12 periods on entry: replace them with what we expect.
+press $YEAR_EDIT_XY; key End shift+Home; type_text "2026"
+press $PERIODS_XY; key End shift+Home; type_text "12"
 press $EXIT_XY
 sleep 1
 press $DIALOG_YES_XY

@@ -36,7 +36,10 @@ class BackGroundSoundTest : public HeadlessTest {
 
   headless::PosixFileSystem files;
   headless::HeadlessSoundDevice device{backend};
-  std::filesystem::path dir = std::filesystem::temp_directory_path() / "background-sound-test";
+  // One folder per test: the test runner starts tests side by side.
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() /
+      (std::string("background-sound-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   std::vector<std::string> ended;
   TBackGroundSound player{"bgSound"};
 };
