@@ -14,6 +14,7 @@
 #include "demohost/modal_loop.h"
 #include "demohost/record_list_window.h"
 #include "demohost/schema.h"
+#include "demohost/window_class.h"
 
 namespace demohost {
 
@@ -67,19 +68,14 @@ MainWindow::MainWindow(CompanySession& session, std::function<void()> runAssista
     : session_(session), runAssistant_(std::move(runAssistant)) {}
 
 HWND MainWindow::Create() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"DemoHostMainWindow";
-  RegisterClassW(&wc);
-  CreateWindowExW(0, wc.lpszClassName, L"Demo accounting host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                  40, 40, 640, 480, nullptr, BuildMenu(), wc.hInstance, this);
+  static const wchar_t* const kClass = L"DemoHostMainWindow";
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  RegisterWindowClass(kClass, ObjectWindowProc<MainWindow>, LoadIcon(nullptr, IDI_APPLICATION));
+  CreateWindowExW(0, kClass, L"Demo accounting host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                  40, 40, 640, 480, nullptr, BuildMenu(), instance, this);
   const auto child = [&](const wchar_t* text, int id) {
     HWND b = CreateWindowExW(0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 10, 10,
-                             window_, reinterpret_cast<HMENU>(INT_PTR(id)), wc.hInstance, nullptr);
+                             window_, reinterpret_cast<HMENU>(INT_PTR(id)), instance, nullptr);
     SendMessageW(b, WM_SETFONT, WPARAM(UiFont()), TRUE);
     return b;
   };
@@ -191,22 +187,6 @@ void MainWindow::Command(int id) {
                   L"set-up assistant. Each company is one database file.",
                   L"About", MB_OK | MB_ICONINFORMATION);
       break;
-  }
-}
-
-LRESULT CALLBACK MainWindow::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(self));
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  try {
-    return self->Handle(message, wparam, lparam);
-  } catch (const std::exception& e) {
-    ShowError(window, e.what());
-    return 0;
   }
 }
 

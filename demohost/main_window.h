@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "demohost/company_session.h"
+#include "demohost/window_class.h"
 
 namespace demohost {
 
@@ -20,7 +21,7 @@ class MainWindow {
   void Refresh();
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  friend LRESULT CALLBACK ObjectWindowProc<MainWindow>(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void Command(int id);
   void OpenCompanyDialog();

@@ -1,6 +1,10 @@
 #include "demohost/modal_loop.h"
 
 #include "demohost/files.h"
+#include "demohost/window_class.h"
+
+#include <set>
+#include <string>
 
 namespace demohost {
 
@@ -26,6 +30,19 @@ void RunModalLoop(HWND window, HWND owner, const bool& done) {
   if (ownerWasEnabled) EnableWindow(owner, TRUE);
   if (IsWindow(window)) DestroyWindow(window);
   if (owner) SetForegroundWindow(owner);
+}
+
+void RegisterWindowClass(const wchar_t* name, WNDPROC proc, HICON icon) {
+  static std::set<std::wstring> registered;
+  if (!registered.insert(name).second) return;
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hIcon = icon;
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = name;
+  RegisterClassW(&wc);
 }
 
 HWND ModalOwner(HWND fallback) {

@@ -3,6 +3,7 @@
 #include "demohost/files.h"
 #include "demohost/host_error.h"
 #include "demohost/modal_loop.h"
+#include "demohost/window_class.h"
 
 namespace demohost {
 
@@ -77,17 +78,7 @@ std::wstring Caption(const Column& c, const std::string& caption) {
 bool EditRecord(HWND owner, const std::string& caption, TableCursor& cursor,
                 const std::vector<FormField>& fields) {
   static const wchar_t* const kClass = L"DemoHostRecordForm";
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = FormProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClass;
-    RegisterClassW(&wc);
-    registered = true;
-  }
+  RegisterWindowClass(kClass, FormProc);
   FormState s{&cursor, {}, {}, {}};
   for (const FormField& f : fields) {
     s.fields.push_back(cursor.FieldIndex(f.field));

@@ -11,6 +11,7 @@
 #include "demohost/modal_loop.h"
 #include "demohost/record_form.h"
 #include "demohost/table_cursor.h"
+#include "demohost/window_class.h"
 
 namespace demohost {
 
@@ -32,7 +33,7 @@ class ListWindow {
   void Run(HWND owner, int page);
 
  private:
-  static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  friend LRESULT CALLBACK ObjectWindowProc<ListWindow>(HWND, UINT, WPARAM, LPARAM);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   HWND Child(const wchar_t* cls, const wchar_t* text, DWORD style, int id, DWORD ex = 0);
   void Layout();
@@ -79,17 +80,7 @@ HWND ListWindow::Child(const wchar_t* cls, const wchar_t* text, DWORD style, int
 
 void ListWindow::Run(HWND owner, int page) {
   static const wchar_t* const kClass = L"DemoHostListWindow";
-  static bool registered = false;
-  if (!registered) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClass;
-    RegisterClassW(&wc);
-    registered = true;
-  }
+  RegisterWindowClass(kClass, ObjectWindowProc<ListWindow>);
   const std::string caption = scope_.caption.empty() ? design_.caption : scope_.caption;
   window_ = CreateWindowExW(WS_EX_DLGMODALFRAME, kClass, Wide(caption).c_str(),
                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
@@ -287,22 +278,6 @@ void ListWindow::ShowLines(int64_t voucher) {
   if (!voucher) return;
   ListScope scope{"Lines of voucher " + std::to_string(voucher), {{"Voucher", Value::Int(voucher)}}, true};
   ShowRecordList(window_, db_, DesignOf(WindowKind::VoucherLines), scope, "General");
-}
-
-LRESULT CALLBACK ListWindow::Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<ListWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(self));
-    self->window_ = window;
-  }
-  auto* self = reinterpret_cast<ListWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wparam, lparam);
-  try {
-    return self->Handle(message, wparam, lparam);
-  } catch (const std::exception& e) {
-    ShowError(window, e.what());
-    return 0;
-  }
 }
 
 LRESULT ListWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

@@ -53,7 +53,12 @@ class NoticeWindow : public os::SoundNoticeWindow {
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
   }
   uintptr_t Handle() const override { return reinterpret_cast<uintptr_t>(window_.Get()); }
-  void Deliver(WPARAM code, LPARAM device) { handler_(uint32_t(code), uint32_t(device)); }
+  // The handler may close the device, and so destroy this window and its handler, before it
+  // returns: it runs from a copy, and nothing of this object is touched after it.
+  void Deliver(WPARAM code, LPARAM device) {
+    const os::SoundDevice::NoticeHandler handler = handler_;
+    handler(uint32_t(code), uint32_t(device));
+  }
 
  private:
   os::SoundDevice::NoticeHandler handler_;

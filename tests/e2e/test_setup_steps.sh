@@ -1,37 +1,20 @@
 #!/usr/bin/env bash
-# The set-up steps against the demo host, by real input. A first run enters the company's
-# fiscal year (2026) and saves it on Exit; a second run on an open company resumes at the
-# currency step and goes through steps 8 to 21: it opens each host window, adds one vendor,
-# answers Yes on some steps and No on others, ticks two default-account sections and opens
-# one, and finishes. The company file then holds the vendor and the voucher dated 1 January
-# 2026, the task table holds exactly the answers given, and a third run shows the marks.
+# The whole assistant in one run against the demo host, by real input: a new company from
+# step 1 to step 7 (created by the host at the suggested path, opened, its currencies), then
+# every set-up step: it opens each host window, adds one vendor, answers Yes on some steps and
+# No on others, ticks two default-account sections and opens one, and finishes on step 21.
+# The company file then holds the vendor and the voucher dated 1 January of the fiscal year,
+# the task table holds exactly the answers given, and a second run shows the marks.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wizard.sh"
 TUTORIAL_KEY='HKCU\Software\Tavrilenk\Zendri Accounting 2000\Tutorial'
+FINISH_XY=$(page 208 199)
+YEAR=$(date +%Y)
 start_x
 fresh_state
-company=$E2E_DATA/Setup.gdb
-"$E2E_ROOT/tools/make_sample_company.sh" "$company"
+rm -rf "$E2E_BIN/Data"
+company=$E2E_BIN/Data/Z2KData1.gdb
 
-# --- run 1: the fiscal year, saved on Exit
-start_demo
-wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
-sleep 1
-press $NEXT_XY
-press $PATH_EDIT_XY; type_text "$(winepath -w "$company")"
-press $NEXT_XY
-press $NAME1_XY; type_text "Setup Trading"
-press $NEXT_XY
-# Step 4 fills the current year and 12 periods on entry: replace them with what we expect.
-press $YEAR_EDIT_XY; key End shift+Home; type_text "2026"
-press $PERIODS_XY; key End shift+Home; type_text "12"
-press $EXIT_XY
-sleep 1
-press $DIALOG_YES_XY
-wait_exit 30
-reg_add "$TUTORIAL_KEY" LastPage 7
-
-# --- run 2: the set-up steps on the open company
 page_xy() { echo $((114 + $1)) $((200 + $2)); }
 # host_window BUTTON_X BUTTON_Y TITLE [close]: presses the page's button (page coordinates)
 # and waits for the host's window whose title starts with TITLE; with "close", closes it
@@ -56,10 +39,23 @@ answer() {
   if [ "$1" = yes ]; then press $DIALOG_YES_XY; else press $DIALOG_NO_XY; fi
   sleep 0.3
 }
-start_demo --company "$(winepath -w "$company")"
+# --- run 1: from a clean start to Finish on step 21
+start_demo
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
 sleep 1
-press $NEXT_XY; expect_step 7 "Next on step 1 resumes at step 7"
+press $NEXT_XY; expect_step 2
+press $SUGGEST_XY
+press $NEXT_XY; expect_step 3
+press $NAME1_XY; type_text "Setup Trading"
+press $NEXT_XY; expect_step 4
+press $NEXT_XY; expect_step 5     # this year and 12 periods, as step 4 fills them
+press $FINISH_XY
+sleep 2
+press $DIALOG_YES_XY              # open the new company
+for ((i = 0; i < 100; i++)); do [[ "$(step_title)" == *"step 6 of 21" ]] && break; sleep 0.1; done
+expect_step 6 "the company is created and opened"
+check "the host created the company at the suggested path" test -f "$company"
+press $NEXT_XY; expect_step 7
 press $FIRST_EDIT_XY; type_text "USD"
 press $SECOND_EDIT_XY; type_text "LL"
 press $NEXT_XY; expect_step 8
@@ -117,7 +113,7 @@ check_not "the assistant kept no host objects" grep -q "kept" "$DEMO_LOG"
 check_eq "the vendor is in the company file" "Setup Supplies|2000" \
   "$(sqlite3 "$company" "SELECT Name, Account FROM Vendors WHERE Code = 'V900'")"
 check_eq "the voucher is dated 1 January of the fiscal year" "1" \
-  "$(sqlite3 "$company" "SELECT count(*) FROM Vouchers WHERE TRNSDATE LIKE '2026-01-01%'")"
+  "$(sqlite3 "$company" "SELECT count(*) FROM Vouchers WHERE TRNSDATE LIKE '$YEAR-01-01%'")"
 check "Sales has default accounts in the main currency" test "$(sqlite3 "$company" \
   "SELECT count(*) FROM DefaultAccounts WHERE Section = 0 AND Currency = 'USD'")" -gt 0
 tasks=$(python3 -c 'import json,sys; t=json.load(open(sys.argv[1])); print(" ".join(str(r[0]) + ("y" if r[1] else "n") for r in t["rows"] if 8 <= r[0] <= 20))' "$E2E_DATA/TutorTasks.cds" 2>&1)
@@ -125,11 +121,12 @@ check_eq "the task table holds the answers" "8y 9n 10n 11y 12n 13y 14n 15y 16n 1
 sections=$(python3 -c 'import json,sys; t=json.load(open(sys.argv[1])); print(" ".join(f for f,v in zip([d["name"] for d in t["fields"]], t["rows"][0]) if v))' "$E2E_DATA/TutorDefAcct.cds" 2>&1)
 check_eq "the ticked sections are kept" "Sales Purchases" "$sections"
 
-# --- run 3: the marks from the stored answers
+# --- run 2: the marks from the stored answers, continuing from "LastPage"
+check_eq "LastPage holds the last step" 21 "$(reg_query "$TUTORIAL_KEY" LastPage)"
 start_demo --company "$(winepath -w "$company")"
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
 sleep 1
-press $NEXT_XY; expect_step 7
+press $NEXT_XY; expect_step 7 "Next on step 1 continues after the creation steps"
 # The currency codes again, over whatever the edits show.
 press $FIRST_EDIT_XY; key End shift+Home; type_text "USD"
 press $SECOND_EDIT_XY; key End shift+Home; type_text "LL"
