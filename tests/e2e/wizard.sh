@@ -47,7 +47,15 @@ fresh_state() {
   wine reg add 'HKCU\Software\Tavrilenk\Zendri Accounting 2000\Main' /ve /d "$(winepath -w "$E2E_DATA")" /f >/dev/null
 }
 step_title() { xdotool getwindowname "$WINDOW" 2>/dev/null; }
-expect_step() { check_eq "${2:-on step $1}" "$TITLE - step $1 of 21" "$(step_title)"; }
+# expect_step N [WHAT]: the title names step N within 5 s (a loaded machine is slow to change).
+expect_step() {
+  local i
+  for ((i = 0; i < 50; i++)); do
+    [ "$(step_title)" = "$TITLE - step $1 of 21" ] && break
+    sleep 0.1
+  done
+  check_eq "${2:-on step $1}" "$TITLE - step $1 of 21" "$(step_title)"
+}
 press() { click $1 $2; sleep 0.3; }
 
 # mark_drawn "LEFT TOP" SHOT: succeeds when the 17 x 16 mark area of the page is not plain.
