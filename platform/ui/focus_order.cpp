@@ -39,7 +39,11 @@ Control* FirstEdit(const Control& root) {
 
 void FocusOnEntry(Form& form, const Control& page, Control* fallback) {
   Control* first = FirstEdit(page);
-  form.FocusOn(first ? first : fallback);
+  Control* target = first ? first : fallback;
+  const bool already = target && form.CurrentFocus() == target;
+  form.FocusOn(target);
+  // A screen reader reads the new page from where the focus is, also when it stayed on Next.
+  if (already) form.AccessibleChanged(*target, AccessibleEvent::Focus);
 }
 
 }  // namespace ui

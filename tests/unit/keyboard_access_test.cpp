@@ -219,6 +219,8 @@ TEST_F(KeyboardAccessTest, ScreenReadersAreToldOfStepsStatesAndMarks) {
   events.clear();
   Next();
   EXPECT_TRUE(told(AccessibleEvent::NameChange, 0)) << "the window's title names the step";
+  EXPECT_FALSE(told(AccessibleEvent::Focus, window->zsbNext->AccessibleId())) << "the edit has it";
+
   EXPECT_TRUE(told(AccessibleEvent::StateChange, window->zsbNext->AccessibleId()))
       << "Next went disabled";
   ui::Control* mark = Page().FindControl("Mark1");
@@ -230,6 +232,13 @@ TEST_F(KeyboardAccessTest, ScreenReadersAreToldOfStepsStatesAndMarks) {
   events.clear();
   window->FocusOn(window->zsbHome);
   EXPECT_TRUE(told(AccessibleEvent::Focus, window->zsbHome->AccessibleId()));
+
+  events.clear();
+  window->GoToStep(6);  // no edit there: the focus moves to Next...
+  window->GoToStep(6);  // ...and stays there on the new page, yet the reader hears of it again
+  EXPECT_EQ(std::count(events.begin(), events.end(),
+                       std::pair{AccessibleEvent::Focus, window->zsbNext->AccessibleId()}),
+            2);
   window->Hide();
 }
 
