@@ -1,5 +1,6 @@
 #include "platform/ui/accessible.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/ui/form.h"
@@ -22,14 +23,19 @@ bool EnabledUpToForm(const Control& control) {
   return true;
 }
 
+// Reading order is the tab order's: the page before the navigation row below it.
 void Collect(const Control& parent, std::vector<Control*>& out) {
-  for (const auto& child : parent.Children()) {
+  std::vector<Control*> children;
+  for (const auto& child : parent.Children()) children.push_back(child.get());
+  std::stable_sort(children.begin(), children.end(),
+                   [](const Control* a, const Control* b) { return a->TabOrder() < b->TabOrder(); });
+  for (Control* child : children) {
     const AccessibleRole role = RoleOf(*child);
     if (!child->Visible() && role != AccessibleRole::Graphic) continue;
     if (role == AccessibleRole::None)
       Collect(*child, out);
     else
-      out.push_back(child.get());
+      out.push_back(child);
   }
 }
 

@@ -20,7 +20,8 @@ struct AccessibleInfo {
 };
 
 AccessibleInfo Describe(const Control& control);
-// The controls a screen reader sees directly below `parent`, in reading (tree) order: visible
+// The controls a screen reader sees directly below `parent`, in reading order (as the tab
+// order: by TabOrder, then in tree order): visible
 // ones with a role; controls without one are skipped, their children taking their place. A
 // check mark counts while hidden too: its name says whether its task is done.
 std::vector<Control*> AccessibleChildren(const Control& parent);

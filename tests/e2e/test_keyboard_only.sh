@@ -47,10 +47,14 @@ expect_step 3 "still on step 3"
 
 key alt+n; sleep 0.8
 expect_step 4 "Alt+N goes to step 4"
-# Year and periods are filled on entry; Tab to "Current Year" and press it with Space.
+# Year and periods are filled on entry; Tab to "Current Year", press it with Space, and
+# Shift+Tab back into the year, where Return is Next's again.
 key Tab; sleep 0.3
 screenshot keyboard_only_step4 >/dev/null
+check "Tab from the year reaches \"Current Year\"" \
+  focus_mark "$((231 + 3 + 114))" "$((140 + 16 + 200))" keyboard_only_step4
 key space; sleep 0.3
+key shift+Tab; sleep 0.3
 key Return; sleep 0.8
 expect_step 5 "Return on step 4 goes to step 5"
 screenshot keyboard_only_step5 >/dev/null

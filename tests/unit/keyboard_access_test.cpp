@@ -198,7 +198,9 @@ TEST_F(KeyboardAccessTest, ScreenReadersHearButtonsMarksAndThePageByName) {
                                       "Label1", "EditCompPath"}));
   EXPECT_EQ(ui::Describe(*children[6]).role, AccessibleRole::Native);
   const auto top = ui::AccessibleChildren(*window);
-  EXPECT_NE(std::find(top.begin(), top.end(), &page), top.end());
+  EXPECT_EQ(Names(top), (std::vector<std::string>{"fmContentSheet", "zsbExit", "zsbMinimize",
+                                                  "zsbHome", "zsbPrevious", "zsbNext"}))
+      << "the page, then the navigation row from left to right";
   EXPECT_EQ(std::find(top.begin(), top.end(), window->Label1), top.end()) << "hidden";
   EXPECT_EQ(ui::FindAccessible(*window, window->zsbNext->AccessibleId()), window->zsbNext);
 
