@@ -23,6 +23,9 @@ struct AccessibleLink {
 
 namespace {
 
+// From the interface's declaration: the library's IID_IAccessible symbol does not link to data.
+const IID& AccessibleIid() { return __uuidof(IAccessible); }
+
 UINT PressMessage() {
   static const UINT message = RegisterWindowMessageW(L"TutorAccessiblePress");
   return message;
@@ -65,7 +68,7 @@ class AccessibleNode final : public IAccessible, public IEnumVARIANT {
   // --- IUnknown ---
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
     if (!out) return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == AccessibleIid()) {
       *out = static_cast<IAccessible*>(this);
     } else if (riid == IID_IEnumVARIANT) {
       *out = static_cast<IEnumVARIANT*>(this);
@@ -408,7 +411,7 @@ FormAccessibility::~FormAccessibility() {
 bool FormAccessibility::GetObject(WPARAM wparam, LPARAM lparam, LRESULT& result) {
   if (LONG(lparam) != LONG(OBJID_CLIENT)) return false;
   auto* root = new AccessibleNode(link_, 0);
-  result = LresultFromObject(IID_IAccessible, wparam, static_cast<IAccessible*>(root));
+  result = LresultFromObject(AccessibleIid(), wparam, static_cast<IAccessible*>(root));
   root->Release();  // LresultFromObject holds its own reference
   return true;
 }

@@ -115,7 +115,7 @@ TEST_F(KeyboardAccessWinTest, TabEnterAndEscapeFromNativeChildrenReachTheForm) {
 
 TEST_F(KeyboardAccessWinTest, TheClientAreaAnswersAScreenReader) {
   IAccessible* client = nullptr;
-  ASSERT_EQ(AccessibleObjectFromWindow(FormWindow(), DWORD(OBJID_CLIENT), IID_IAccessible,
+  ASSERT_EQ(AccessibleObjectFromWindow(FormWindow(), DWORD(OBJID_CLIENT), __uuidof(IAccessible),
                                        reinterpret_cast<void**>(&client)),
             S_OK);
   ASSERT_NE(client, nullptr);
@@ -127,7 +127,7 @@ TEST_F(KeyboardAccessWinTest, TheClientAreaAnswersAScreenReader) {
   IDispatch* second = nullptr;
   ASSERT_EQ(client->get_accChild(Child(2), &second), S_OK);
   IAccessible* go = nullptr;
-  ASSERT_EQ(second->QueryInterface(IID_IAccessible, reinterpret_cast<void**>(&go)), S_OK);
+  ASSERT_EQ(second->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&go)), S_OK);
   second->Release();
   EXPECT_EQ(NameOf(go), L"Go");
   VARIANT role;

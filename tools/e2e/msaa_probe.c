@@ -9,6 +9,8 @@
  * not found, 2 on a failing call. */
 #define COBJMACROS
 #include <windows.h>
+/* The interface ids defined here: the import library's IID_IAccessible is no data. */
+#include <initguid.h>
 #include <oleacc.h>
 #include <stdio.h>
 #include <wchar.h>
