@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/ui/form.h"
+#include "platform/ui/label.h"
 
 namespace ui {
 namespace {
@@ -45,8 +46,10 @@ AccessibleInfo Describe(const Control& control) {
   AccessibleInfo info;
   info.role = RoleOf(control);
   info.name = control.AccessibleName();
-  if (const char32_t key = Control::AcceleratorOf(control.Caption()); key != 0 && key < 0x80)
-    info.shortcut = std::string("Alt+") + char(std::toupper(int(key)));
+  // A label's accelerator does something only with a control to focus.
+  const auto* label = dynamic_cast<const Label*>(&control);
+  const char32_t key = label && !label->FocusControl() ? 0 : Control::AcceleratorOf(control.Caption());
+  if (key != 0 && key < 0x80) info.shortcut = std::string("Alt+") + char(std::toupper(int(key)));
   info.unavailable = !EnabledUpToForm(control);
   info.focusable = control.TabStop();
   if (Form* form = const_cast<Control&>(control).GetForm())

@@ -369,11 +369,12 @@ class AccessibleNode final : public IAccessible, public IEnumVARIANT {
     return f(*target, ui::Describe(*target));
   }
 
-  // A native window describes itself; everything else gets an object of ours.
+  // A native window describes itself (its client area holds its role, text and state);
+  // everything else gets an object of ours.
   HRESULT ObjectOf(ui::Control& control, IDispatch** out) const {
     *out = nullptr;
     if (HWND window = WindowOf(control))
-      return AccessibleObjectFromWindow(window, DWORD(OBJID_WINDOW), IID_IDispatch,
+      return AccessibleObjectFromWindow(window, DWORD(OBJID_CLIENT), IID_IDispatch,
                                         reinterpret_cast<void**>(out));
     if (ui::Describe(control).role == ui::AccessibleRole::Native) return S_FALSE;
     *out = new AccessibleNode(link_, &control == link_->form ? 0 : control.AccessibleId());

@@ -186,6 +186,7 @@ TEST_F(KeyboardAccessTest, ScreenReadersHearButtonsMarksAndThePageByName) {
   EXPECT_EQ(ui::Describe(*page.FindControl("ZndrSpeedButton1")).name, "Select a path")
       << "\"...\" says nothing";
   EXPECT_EQ(ui::Describe(*page.FindControl("Label1")).name, "Database Path");
+  EXPECT_EQ(ui::Describe(*page.FindControl("Label1")).shortcut, "Alt+D") << "it focuses the path";
   const ui::AccessibleInfo mark = ui::Describe(*page.FindControl("Mark1"));
   EXPECT_EQ(mark.role, AccessibleRole::Graphic);
   EXPECT_EQ(mark.name, "Task 1 not done");
