@@ -37,6 +37,11 @@ inline constexpr const char* SNextNeedsPath = "Enter the database path to go on"
 inline constexpr const char* SNextNeedsName = "Enter the company name to go on";
 inline constexpr const char* SNextNeedsFiscalYear =
     "Enter the fiscal year and the number of periods to go on";
+// A voice button's name for screen readers, followed by its topic.
+inline constexpr const char* SPlayNarration = "Play narration: ";
+// A check mark's name for screen readers: "Task 3 done".
+inline constexpr const char* STaskMarkDone = "Task %d done";
+inline constexpr const char* STaskMarkNotDone = "Task %d not done";
 inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on)";
 
 }  // namespace tutorial

@@ -20,6 +20,15 @@ inline constexpr std::array<const char*, 21> WaveFiles = {
     "14.wav", "15.wav", "16.wav", "19.wav", "21.wav", "22.wav", "23.wav",
     "24.wav", "31.wav", "32.wav", "33.wav", "31.wav", "32.wav", "33.wav"};
 
+// What the narration of each Tag (as WaveFiles) is about, for the voice buttons' names.
+inline constexpr std::array<const char*, 21> NarrationTopics = {
+    "Company path",      "Company name",       "Company address",    "Fiscal year",
+    "Number of periods", "Company creation",   "Main currency",      "Secondary currency",
+    "Other currencies",  "Chart of accounts",  "Default accounts",   "Vendors",
+    "Employees",         "Customers",          "Stock",              "Jobs",
+    "Banks",             "Inventory locations", "Jobs",              "Banks",
+    "Inventory locations"};
+
 // Periods per fiscal year offered by the fiscal-year page, by choice 0 to 3; the last is
 // also the default.
 inline constexpr std::array<int, 4> PeriodChoices = {1, 2, 4, 12};

@@ -1,5 +1,7 @@
 #include "Tutorial/ContSheet.h"
 
+#include <cstdio>
+
 #include "Tutorial/AssMesages.h"
 #include "Tutorial/AssPblcVars.h"
 #include "Tutorial/Main.h"
@@ -140,6 +142,11 @@ ui::Label& TfmContentSheet::AddLabel(const std::string& name, const ui::Rect& pl
   label.SetFont(font);
   label.SetWordWrap(wordWrap);
   label.SetCaption(text);
+  // The first heading names the page for screen readers.
+  if (title_.empty() && (font == skin::PageTitle() || font == skin::Welcome())) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first != std::string::npos) title_ = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  }
   return label;
 }
 
@@ -164,14 +171,26 @@ components::TZndrSpeedButton& TfmContentSheet::AddVoiceButton(const std::string&
   button.SetTransparent(true);
   button.SetCursor(ui::Cursor::Hand);
   button.SetHint(SVoiceButtonHint);
+  if (tag >= 1 && tag <= int(NarrationTopics.size()))
+    button.SetAccessibleName(SPlayNarration + std::string(NarrationTopics[size_t(tag - 1)]));
   button.OnClick = [this](ui::Control& sender) { VoiceClick(sender); };
   return button;
 }
 
 void TfmContentSheet::ShowMark(ui::Image& mark, int task) {
   data::Table& tasks = MainData().Tasks;
-  if (!tasks.Locate("Step", int32_t(task))) return;
-  mark.SetVisible(tasks.FieldByName("Accomplished").AsBoolean());
+  if (tasks.Locate("Step", int32_t(task))) mark.SetVisible(tasks.FieldByName("Accomplished").AsBoolean());
+  // The name says what the eye sees.
+  char name[48];
+  if (mark.Visible())
+    std::snprintf(name, sizeof name, STaskMarkDone, task);
+  else
+    std::snprintf(name, sizeof name, STaskMarkNotDone, task);
+  mark.SetAccessibleName(name);
+}
+
+std::string TfmContentSheet::AccessibleName() const {
+  return title_.empty() ? owner_.Caption() : title_;
 }
 
 ui::Label& TfmContentSheet::AddFieldLabel(const std::string& name, const ui::Rect& place,

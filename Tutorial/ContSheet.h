@@ -85,6 +85,8 @@ class TfmContentSheet : public ui::Frame {
   void SetJustCreated(bool value) { FJustCreated = value; }
   // The title shown at the top of the page.
   const std::string& Title() const { return title_; }
+  // Screen readers name the page by its title.
+  std::string AccessibleName() const override;
 
   ui::ActionList ActionList2;
   ui::Timer Timer1;

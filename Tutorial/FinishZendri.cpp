@@ -1,5 +1,6 @@
 #include "Tutorial/FinishZendri.h"
 
+#include "Tutorial/AssMesages.h"
 #include "Tutorial/HostWindowPage.h"
 #include "Tutorial/Skin.h"
 #include "components/ZndrSpeedButton.h"
@@ -20,6 +21,7 @@ TfmFinishZendri::TfmFinishZendri(TfmMain& owner) : TfmContentSheet(owner) {
            {"Bell MT", 29, true, false, false, ui::Rgb(255, 128, 0)});
   ZndrSpeedButton4 = &AddVoiceButton("ZndrSpeedButton4", At(136, 127, 32, 35), 1);
   ZndrSpeedButton4->OnClick = [this](ui::Control& sender) { ZndrSpeedButton4Click(sender); };
+  ZndrSpeedButton4->SetAccessibleName(std::string(SPlayNarration) + "Set-up finished");
 }
 
 void TfmFinishZendri::Timer1Timer() {

@@ -50,8 +50,10 @@ TfmFirstPage::TfmFirstPage(TfmMain& owner) : TfmContentSheet(owner) {
   Timer1.SetInterval(2000);
   ZndrSpeedButton2 = &AddVoiceButton("ZndrSpeedButton2", ui::Rect::FromBounds(229, 41, 33, 30), 0);
   ZndrSpeedButton2->OnClick = [this](ui::Control&) { PlaySound("2.wav"); };
+  ZndrSpeedButton2->SetAccessibleName(std::string(SPlayNarration) + "Options");
   ZndrSpeedButton5 = &AddVoiceButton("ZndrSpeedButton5", ui::Rect::FromBounds(542, 8, 35, 32), 0);
   ZndrSpeedButton5->OnClick = [this](ui::Control&) { PlaySound("1.wav"); };
+  ZndrSpeedButton5->SetAccessibleName(std::string(SPlayNarration) + "Welcome");
 }
 
 // --- narration ---

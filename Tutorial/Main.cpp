@@ -20,6 +20,7 @@
 #include "platform/os/resources.h"
 #include "platform/ui/application.h"
 #include "platform/ui/errors.h"
+#include "platform/ui/focus_order.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 
@@ -84,6 +85,7 @@ TfmMain::TfmMain(std::string hostExecutable)
       OffsetControls((desktop.width - Image1->Width()) / 2, (desktop.height - Image1->Height()) / 2);
     for (auto& slot : FPages) slot.NeedsFirstVisit = true;
     GetPage(1).SetVisible(true);
+    ui::FocusOnEntry(*this, GetPage(1), zsbNext);
     ReadSettings();
     UpdateNextCaption();
     for (const std::string& notice : MainData_->TakeNotices())
@@ -137,6 +139,13 @@ void TfmMain::CreateComponents() {
   zsbNext = &AddNavButton("zsbNext", *acNext, 633, 552, 31, 29, 5);
   zsbHome = &AddNavButton("zsbHome", *acHome, 519, 552, 34, 29, 3);
   zsbHome->SetButtonLayout(blGlyphRight);
+  // The keyboard: the page's controls first, then the navigation row from left to right;
+  // Enter goes on, Escape leaves (with the close question).
+  int order = 1;
+  for (components::TZndrSpeedButton* button : {zsbExit, zsbMinimize, zsbHome, zsbPrevious, zsbNext})
+    button->SetTabOrder(order++);
+  SetDefaultControl(zsbNext);
+  SetCancelControl(zsbExit);
 
   bgSound = &Add<components::TBackGroundSound>("bgSound");
   bgSound->SetBounds(64, 318, 50, 50);
@@ -253,6 +262,7 @@ void TfmMain::GoToStep(int target) {
     page.PageEnter();
   }
   page.SetVisible(true);
+  ui::FocusOnEntry(*this, page, zsbNext);
   UpdateNextCaption();
   LastPage = std::max(LastPage, FCurrentStep);
 }

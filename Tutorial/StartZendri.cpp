@@ -1,5 +1,6 @@
 #include "Tutorial/StartZendri.h"
 
+#include "Tutorial/AssMesages.h"
 #include "Tutorial/Skin.h"
 #include "components/ZndrSpeedButton.h"
 
@@ -24,6 +25,7 @@ TfmStartZendri::TfmStartZendri(TfmMain& owner) : TfmContentSheet(owner) {
            Encouragement(), true);
   auto& voice = AddVoiceButton("ZndrSpeedButton4", Place(359, 170, 32, 32), 0);
   voice.OnClick = [this](ui::Control&) { PlaySound("12.wav"); };  // ZndrSpeedButton4Click
+  voice.SetAccessibleName(std::string(SPlayNarration) + "Company created");
 }
 
 void TfmStartZendri::Timer1Timer() {

@@ -59,7 +59,7 @@ function(tutor_resource_scripts sources)
   endforeach()
 endfunction()
 
-set(TUTOR_SYSTEM_LIBS user32 gdi32 winmm advapi32 ole32 oleaut32 comctl32 comdlg32
+set(TUTOR_SYSTEM_LIBS user32 gdi32 winmm advapi32 ole32 oleaut32 oleacc comctl32 comdlg32
     msimg32 shell32 shlwapi uuid)
 
 file(GLOB TUTOR_WIN32_SOURCES CONFIGURE_DEPENDS platform/win32/*.cpp)

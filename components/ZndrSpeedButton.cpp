@@ -1,5 +1,8 @@
 #include "components/ZndrSpeedButton.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/ui/action.h"
 #include "platform/ui/canvas.h"
 
@@ -62,6 +65,8 @@ TZndrSpeedButton::TZndrSpeedButton(std::string name) : ui::Control(std::move(nam
   borderColors_[csNormal] = ui::clBlack;
   borderColors_[csDisabled] = ui::clSilver;
   borderColors_[csHot] = ui::clYellow;
+  // Reached with Tab like a native button.
+  SetTabStop(true);
 }
 
 TZndrSpeedButton::~TZndrSpeedButton() {
@@ -184,6 +189,16 @@ void TZndrSpeedButton::MouseMove(const ui::MouseEvent& e) {
 void TZndrSpeedButton::MouseUp(const ui::MouseEvent& e) {
   ui::Control::MouseUp(e);
   controller_.MouseUp(e);
+}
+
+std::string TZndrSpeedButton::AccessibleName() const {
+  std::string name = ui::Control::AccessibleName();
+  // A caption that is only its action's name is a placeholder nobody should hear.
+  if (GetAction() && name == GetAction()->Name()) name.clear();
+  // So is one without a letter or digit ("..."): the hint says what it does.
+  if (std::none_of(name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) || c >= 0x80; }))
+    name.clear();
+  return name.empty() ? Hint() : name;
 }
 
 bool TZndrSpeedButton::DialogChar(char32_t ch) {

@@ -91,6 +91,9 @@ class TZndrSpeedButton : public ui::Control, private ui::ImageListObserver {
   void MouseMove(const ui::MouseEvent& e) override;
   void MouseUp(const ui::MouseEvent& e) override;
   bool DialogChar(char32_t ch) override;
+  ui::AccessibleRole GetAccessibleRole() const override { return ui::AccessibleRole::PushButton; }
+  // The name set, else the caption without its mark, else the hint.
+  std::string AccessibleName() const override;
 
  protected:
   void ActionChange(ui::Action& action) override;

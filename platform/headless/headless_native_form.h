@@ -2,6 +2,8 @@
 // The stand-in for a form's window: it draws nothing, but keeps the hint it was asked to
 // show, so tests read what a user would see.
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/ui/form.h"
 
@@ -23,6 +25,10 @@ class HeadlessNativeForm : public ui::NativeForm {
     hintPoint_ = formPoint;
   }
   void HideHint() override { hint_.clear(); }
+  void NotifyAccessible(ui::AccessibleEvent event, int id) override { events_.emplace_back(event, id); }
+
+  // What screen readers were told, oldest first: the event and the control's id (0: the window).
+  std::vector<std::pair<ui::AccessibleEvent, int>>& AccessibleEvents() { return events_; }
 
   // The hint up now; empty while none is.
   const std::string& Hint() const { return hint_; }
@@ -38,6 +44,7 @@ class HeadlessNativeForm : public ui::NativeForm {
   ui::Form& form_;
   std::string hint_;
   ui::Point hintPoint_;
+  std::vector<std::pair<ui::AccessibleEvent, int>> events_;
 };
 
 }  // namespace headless

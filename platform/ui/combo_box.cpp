@@ -63,6 +63,7 @@ void ComboBox::UserSelected(int index) {
 }
 
 void ComboBox::DropDown() {
+  droppedDown_ = true;
   if (OnDropDown) OnDropDown(*this);
 }
 

@@ -38,6 +38,13 @@ class ComboBox : public WindowedControl {
   virtual bool AcceptsChar(char32_t /*ch*/) const { return true; }
   // The list is about to open: OnDropDown may still fill it.
   void DropDown();
+  // The list closed.
+  void CloseUp() { droppedDown_ = false; }
+  bool DroppedDown() const { return droppedDown_; }
+  // An open list takes Enter and Escape to choose or close.
+  bool UsesKey(Key key) const override {
+    return droppedDown_ && (key == Key::Enter || key == Key::Escape);
+  }
 
   std::function<void(ComboBox&)> OnChange;
   std::function<void(ComboBox&)> OnDropDown;
@@ -53,6 +60,7 @@ class ComboBox : public WindowedControl {
   int itemIndex_ = -1;
   int maxLength_ = 0;
   int dropDownCount_ = 8;
+  bool droppedDown_ = false;
 };
 
 }  // namespace ui

@@ -8,7 +8,15 @@
 
 namespace ui {
 
-Control::Control(std::string name) : name_(std::move(name)) {}
+namespace {
+// Above any child index a screen reader may pass, so both kinds of child number can coexist.
+int NextAccessibleId() {
+  static int last = kFirstAccessibleId - 1;
+  return ++last;
+}
+}  // namespace
+
+Control::Control(std::string name) : name_(std::move(name)), accessibleId_(NextAccessibleId()) {}
 
 Control::~Control() {
   if (action_) action_->RemoveClient(this);
@@ -103,6 +111,22 @@ void Control::SetEnabled(bool enabled) {
   enabled_ = enabled;
   EnabledChanged();
   Invalidate();
+  if (Form* form = GetForm()) form->AccessibleChanged(*this, AccessibleEvent::StateChange);
+}
+
+std::string Control::AccessibleName() const {
+  if (!accessibleName_.empty()) return accessibleName_;
+  // Captions are often padded for the layout ("&Next "); a name is not.
+  std::string name = WithoutAccelerator(caption_);
+  const size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
+void Control::SetAccessibleName(const std::string& name) {
+  if (name == accessibleName_) return;
+  accessibleName_ = name;
+  if (Form* form = GetForm()) form->AccessibleChanged(*this, AccessibleEvent::NameChange);
 }
 
 void Control::SetCaption(const std::string& caption) {
@@ -249,6 +273,19 @@ char32_t Control::AcceleratorOf(std::string_view caption) {
     return char32_t(std::tolower(static_cast<unsigned char>(caption[i + 1])));
   }
   return 0;
+}
+
+std::string Control::WithoutAccelerator(std::string_view caption) {
+  std::string out;
+  out.reserve(caption.size());
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (i + 1 < caption.size() && caption[i + 1] == '&') ++i;  // "&&" stands for '&'
+      else continue;
+    }
+    out += caption[i];
+  }
+  return out;
 }
 
 }  // namespace ui

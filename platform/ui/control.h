@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/accessible_role.h"
 #include "platform/ui/action.h"
 #include "platform/ui/font.h"
 #include "platform/ui/geometry.h"
@@ -114,6 +115,9 @@ class Control : public ActionClient {
   // is clicked by Space or Enter while it has it.
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+  // Among siblings the focus visits lower numbers first; equal numbers keep the tree order.
+  int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int order) { tabOrder_ = order; }
   // Executes the action, or raises OnClick.
   virtual void Click();
 
@@ -129,6 +133,17 @@ class Control : public ActionClient {
 
   // The accelerator character of a caption: the one after a single '&', lowered; 0 if none.
   static char32_t AcceleratorOf(std::string_view caption);
+  // The caption as drawn: single '&' marks dropped, "&&" as '&'.
+  static std::string WithoutAccelerator(std::string_view caption);
+
+  // --- accessibility: what a screen reader is told, derived from the control's state ---
+  // Unique in the process and never reused, so a screen reader's reference to a control that
+  // is gone finds nothing rather than its successor.
+  int AccessibleId() const { return accessibleId_; }
+  virtual AccessibleRole GetAccessibleRole() const { return AccessibleRole::None; }
+  // The name set with SetAccessibleName, else the caption without its accelerator mark.
+  virtual std::string AccessibleName() const;
+  void SetAccessibleName(const std::string& name);
 
   // ActionClient
   void ActionChanged(Action& action) override;
@@ -167,6 +182,9 @@ class Control : public ActionClient {
   bool visible_ = true;
   bool enabled_ = true;
   bool tabStop_ = false;
+  int tabOrder_ = 0;
+  int accessibleId_;
+  std::string accessibleName_;
   int tag_ = 0;
   std::string caption_;
   std::string hint_;

@@ -5,6 +5,7 @@
 
 #include "platform/ui/application.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/focus_order.h"
 #include "platform/ui/windowed_control.h"
 
 namespace ui {
@@ -60,6 +61,7 @@ void Form::BoundsChanged() {
 
 void Form::TextChanged() {
   if (native_) native_->SyncWindow();
+  AccessibleChanged(*this, AccessibleEvent::NameChange);
 }
 
 void Form::ColorChanged() {
@@ -130,7 +132,7 @@ void Form::PaintAll(Canvas& canvas) {
   canvas.FillRect(ClientRect(), GetColor());
   PaintTree(*this, canvas);
   // The focus mark: a thin frame just inside the focused control, over whatever it painted.
-  if (focused_ && focused_->IsShowing()) {
+  if (focused_ && focused_->IsShowing() && focused_->Enabled()) {
     Rect mark = focused_->FormBounds();
     mark = Rect::FromBounds(mark.left + 3, mark.top + 3, mark.Width() - 6, mark.Height() - 6);
     canvas.Rectangle(mark, Pen{clBlue, 1}, Brush{clWhite, true});
@@ -211,13 +213,6 @@ bool OfferDialogChar(Control& control, char32_t ch) {
 bool Form::HandleDialogChar(char32_t ch) { return OfferDialogChar(*this, ch); }
 
 namespace {
-void CollectTabStops(Control& control, std::vector<Control*>& stops) {
-  for (auto& child : control.Children()) {
-    if (child->TabStop() && child->IsShowing() && child->Enabled()) stops.push_back(child.get());
-    CollectTabStops(*child, stops);
-  }
-}
-
 bool Clickable(Control* control) {
   return control && control->IsShowing() && control->Enabled();
 }
@@ -227,27 +222,54 @@ void Form::SetFocusedControl(Control* control) {
   if (control == focused_) return;
   if (focused_) focused_->Invalidate();
   focused_ = control;
-  if (focused_) focused_->Invalidate();
+  if (focused_) {
+    focused_->Invalidate();
+    AccessibleChanged(*focused_, AccessibleEvent::Focus);
+  }
+}
+
+Control* Form::CurrentFocus() const {
+  if (focused_) return focused_;
+  return active_;
+}
+
+void Form::FocusOn(Control* control) {
+  auto* windowed = dynamic_cast<WindowedControl*>(control);
+  if (windowed && windowed->IsWindowed()) {
+    SetFocusedControl(nullptr);
+    SetActiveControl(windowed);
+    return;
+  }
+  SetFocusedControl(control);
+  if (active_) {
+    // The edit that had the focus must not keep receiving the keys.
+    if (native_) native_->FocusWindow();
+    FocusMovedTo(nullptr);
+  }
+}
+
+void Form::AccessibleChanged(Control& control, AccessibleEvent event) {
+  if (native_) native_->NotifyAccessible(event, &control == this ? 0 : control.AccessibleId());
 }
 
 bool Form::HandleKey(Key key, bool shift) {
+  if (active_ && !focused_ && active_->UsesKey(key)) return false;
   switch (key) {
     case Key::Tab:
     case Key::Left:
     case Key::Right:
     case Key::Up:
     case Key::Down: {
-      std::vector<Control*> stops;
-      CollectTabStops(*this, stops);
+      const std::vector<Control*> stops = ui::TabOrder(*this);
       if (stops.empty()) return false;
       const bool back = key == Key::Left || key == Key::Up || (key == Key::Tab && shift);
-      const auto at = std::find(stops.begin(), stops.end(), focused_);
+      const auto at = std::find(stops.begin(), stops.end(), CurrentFocus());
       size_t next = 0;
       if (at == stops.end())
         next = back ? stops.size() - 1 : 0;
       else
         next = (size_t(at - stops.begin()) + (back ? stops.size() - 1 : 1)) % stops.size();
-      SetFocusedControl(stops[next]);
+      FocusOn(stops[next]);
       return true;
     }
     case Key::Space:
@@ -281,6 +303,8 @@ void Form::SetActiveControl(WindowedControl* control) {
 
 void Form::FocusMovedTo(WindowedControl* control) {
   if (control == active_) return;
+  // A windowed control taking the focus takes it from the windowless one too.
+  if (control) SetFocusedControl(nullptr);
   WindowedControl* old = active_;
   active_ = control;
   if (old) old->DoExit();

@@ -8,6 +8,7 @@
 
 #include "platform/ui/control.h"
 #include "platform/ui/hint_tracker.h"
+#include "platform/ui/key.h"
 
 namespace ui {
 
@@ -15,8 +16,6 @@ class Canvas;
 class WindowedControl;
 
 enum class WindowState { Normal, Minimized, Maximized };
-// The keys a form handles itself, whatever control is under the mouse.
-enum class Key { Enter, Escape, Space, Tab, Left, Right, Up, Down };
 enum class BorderStyle { None, Sizeable, Dialog };
 
 // Modal results as the platform numbers them.
@@ -45,6 +44,10 @@ class NativeForm {
   // decides when. A window that cannot show hints ignores both.
   virtual void ShowHint(const std::string& /*text*/, Point /*formPoint*/) {}
   virtual void HideHint() {}
+  // Gives the keyboard focus to the window itself (a windowless control holds it).
+  virtual void FocusWindow() {}
+  // Tells screen readers what changed: `id` is a control's AccessibleId, 0 the window itself.
+  virtual void NotifyAccessible(AccessibleEvent /*event*/, int /*id*/) {}
 };
 
 class Form : public Control {
@@ -91,9 +94,10 @@ class Form : public Control {
   void HandleMouseLeave();
   // An accelerator (Alt+key): offered to the visible, enabled controls in tree order.
   bool HandleDialogChar(char32_t ch);
-  // A key for the form's windowless controls: Tab and the arrows move the focus among the
-  // tab stops (back with Shift or Left/Up), Space clicks the focused control, Enter the
-  // focused one or else the default, Escape the cancel control. True when handled.
+  // A key for the form: Tab and the arrows move the focus along the tab order, windowed and
+  // windowless controls alike (back with Shift or Left/Up), Space clicks the focused
+  // windowless control, Enter the focused one or else the default, Escape the cancel
+  // control. A focused windowed control that uses the key itself keeps it. True when handled.
   bool HandleKey(Key key, bool shift = false);
   bool MouseCaptured() const { return captured_ != nullptr; }
   Control* HotControl() const { return hot_; }
@@ -119,11 +123,20 @@ class Form : public Control {
   Control* FocusedControl() const { return focused_; }
   // Gives `control` (a tab stop, or nullptr) the focus mark.
   void SetFocusedControl(Control* control);
+  // The control with the keyboard focus, windowless or windowed; nullptr when none.
+  Control* CurrentFocus() const;
+  // Moves the focus to `control`: a windowed one gets the native focus, a windowless one
+  // the focus mark while the window itself holds the native focus.
+  void FocusOn(Control* control);
   // What Enter clicks when no control has the focus, and what Escape clicks.
   Control* DefaultControl() const { return default_; }
   void SetDefaultControl(Control* control) { default_ = control; }
   Control* CancelControl() const { return cancel_; }
   void SetCancelControl(Control* control) { cancel_ = control; }
+
+  // A control's name or state changed, for screen readers.
+  void AccessibleChanged(Control& control, AccessibleEvent event);
+  AccessibleRole GetAccessibleRole() const override { return AccessibleRole::Client; }
 
   // A control is leaving the tree: forget every pointer to it.
   void ForgetControl(Control& control);

@@ -15,6 +15,10 @@ class Image : public Control {
   void SetPicture(std::shared_ptr<const Picture> picture);
 
   void Paint(Canvas& canvas) const override;
+  // A picture is decoration unless it was given a name (a check mark says what it marks).
+  AccessibleRole GetAccessibleRole() const override {
+    return AccessibleName().empty() ? AccessibleRole::None : AccessibleRole::Graphic;
+  }
 
  private:
   std::shared_ptr<const Picture> picture_;

@@ -25,6 +25,7 @@ class Label : public Control {
   void SetFocusControl(WindowedControl* control) { focusControl_ = control; }
 
   bool DialogChar(char32_t ch) override;
+  AccessibleRole GetAccessibleRole() const override { return AccessibleRole::StaticText; }
 
   void Paint(Canvas& canvas) const override;
 

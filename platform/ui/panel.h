@@ -17,6 +17,7 @@ class Frame : public Control {
  public:
   using Control::Control;
   void Paint(Canvas& canvas) const override { canvas.FillRect(ClientRect(), GetColor()); }
+  AccessibleRole GetAccessibleRole() const override { return AccessibleRole::Grouping; }
 };
 
 }  // namespace ui

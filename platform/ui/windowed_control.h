@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/ui/control.h"
+#include "platform/ui/key.h"
 
 namespace ui {
 
@@ -33,16 +34,19 @@ enum class Notify { No, Yes };
 
 class WindowedControl : public Control {
  public:
-  using Control::Control;
+  // Windowed controls are tab stops unless told otherwise.
+  explicit WindowedControl(std::string name = {}) : Control(std::move(name)) { SetTabStop(true); }
   ~WindowedControl() override;
 
   bool IsWindowed() const override { return true; }
+  AccessibleRole GetAccessibleRole() const override { return AccessibleRole::Native; }
   NativeControl* Native() const { return native_.get(); }
 
   bool Focused();
   void SetFocus();
-  bool TabStop() const { return tabStop_; }
-  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+  // A control that uses `key` itself in its present state (a dropped list closes on Enter
+  // and Escape) keeps it from the form.
+  virtual bool UsesKey(Key) const { return false; }
 
   std::function<void(Control&)> OnEnter;
   std::function<void(Control&)> OnExit;
@@ -69,7 +73,6 @@ class WindowedControl : public Control {
 
  private:
   std::unique_ptr<NativeControl> native_;
-  bool tabStop_ = true;
 };
 
 }  // namespace ui

@@ -84,6 +84,8 @@ void Win32ComboBox::Command(unsigned code) {
     combo_.UserChangedText(Narrow(WindowText()));
   } else if (code == CBN_DROPDOWN) {
     combo_.DropDown();  // a list filled now is shown (SyncItems runs from the model)
+  } else if (code == CBN_CLOSEUP) {
+    combo_.CloseUp();
   } else if (code == CBN_SELCHANGE) {
     // Sent before the edit shows the chosen item: the list's selection is the answer.
     const int index = int(SendMessageW(Window(), CB_GETCURSEL, 0, 0));

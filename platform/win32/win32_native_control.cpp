@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/errors.h"
 #include "platform/win32/color_ref.h"
 #include "platform/ui/form.h"
@@ -116,11 +120,23 @@ void Win32NativeControl::FocusLost(HWND next) {
 }
 
 bool Win32NativeControl::MoveFocus(bool backwards) {
-  HWND window = window_.Get();
-  HWND next = GetNextDlgTabItem(GetParent(window), window, backwards);
-  if (!next || next == window) return false;
-  SetFocus(next);
-  return true;
+  // The form's tab order holds its skinned buttons as well as the native windows.
+  Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get()));
+  bool moved = false;
+  if (form) RunGuarded([&] { moved = form->GetForm().HandleKey(ui::Key::Tab, backwards); });
+  return moved;
+}
+
+bool Win32NativeControl::PostDialogKey(WPARAM key) {
+  const ui::Key which = key == VK_RETURN ? ui::Key::Enter : ui::Key::Escape;
+  if (control_.UsesKey(which)) return false;
+  Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get()));
+  // Posted: the key may leave the page, and this window with it.
+  return form && PostMessageW(form->Window(), Win32NativeForm::DialogKeyMessage(), key, 0);
+}
+
+bool Win32NativeControl::TypesText() const {
+  return dynamic_cast<const ui::Edit*>(&control_) || dynamic_cast<const ui::ComboBox*>(&control_);
 }
 
 LRESULT CALLBACK Win32NativeControl::SubclassProc(HWND window, UINT message, WPARAM wparam,
@@ -138,9 +154,25 @@ LRESULT CALLBACK Win32NativeControl::SubclassProc(HWND window, UINT message, WPA
     }
     case WM_KEYDOWN:
       if (wparam == VK_TAB && self->MoveFocus(GetKeyState(VK_SHIFT) < 0)) return 0;
+      if ((wparam == VK_RETURN || wparam == VK_ESCAPE) && self->PostDialogKey(wparam)) {
+        self->swallowChar_ = true;
+        return 0;
+      }
       break;
     case WM_CHAR: {
       if (wparam == L'\t') return 0;  // Tab moved the focus on key down; the edit would beep
+      // The form took Enter or Escape on key down: the edit would beep at its character.
+      if (std::exchange(self->swallowChar_, false) && (wparam == L'\r' || wparam == 0x1B)) return 0;
+      if (wparam > 0x20 && !self->TypesText()) {
+        // Outside an edit a letter is an accelerator, as on the form itself. Nothing of this
+        // window is touched afterwards: the key may have left the page.
+        bool handled = false;
+        RunGuarded([&] {
+          if (Win32NativeForm* form = Win32NativeForm::FromHandle(GetAncestor(window, GA_ROOT)))
+            handled = form->DialogChar(wchar_t(wparam));
+        });
+        if (handled) return 0;
+      }
       bool accepted = true;
       RunGuarded([&] { accepted = self->AcceptsChar(wchar_t(wparam)); });
       if (accepted) break;

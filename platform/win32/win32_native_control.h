@@ -59,6 +59,10 @@ class Win32NativeControl : public ui::NativeControl {
   void FocusGained();
   void FocusLost(HWND next);
   bool MoveFocus(bool backwards);
+  // Enter or Escape for the form, unless this control uses the key itself.
+  bool PostDialogKey(WPARAM key);
+  // Edits and combo boxes take letters as text; other controls pass them on as accelerators.
+  bool TypesText() const;
 
   Win32Backend& backend_;
   ui::WindowedControl& control_;
@@ -66,6 +70,7 @@ class Win32NativeControl : public ui::NativeControl {
   HWND inner_ = nullptr;  // destroyed with window_
   UniqueHandle<GdiObjectTraits<HBRUSH>> brush_;
   COLORREF brushColor_ = 0;
+  bool swallowChar_ = false;
 };
 
 }  // namespace win32

@@ -10,6 +10,7 @@
 #include "platform/win32/gdi_canvas.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_accessible.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_hint_window.h"
 #include "platform/win32/win32_native_control.h"
@@ -81,10 +82,12 @@ Win32NativeForm::Win32NativeForm(Win32Backend& backend, ui::Form& form)
                     SystemMessage(GetLastError()));
   }
   window_.Reset(window);
+  accessibility_ = std::make_unique<FormAccessibility>(window, form);
 }
 
 Win32NativeForm::~Win32NativeForm() {
   hint_.reset();
+  accessibility_.reset();
   if (HWND window = window_.Get()) {
     // The form is going: no message of the window's destruction may reach it.
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -219,11 +222,18 @@ bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LP
         }
       }
       return false;
+    case WM_GETOBJECT:
+      return accessibility_ && accessibility_->GetObject(wparam, lparam, result);
     case WM_WINDOWPOSCHANGED:
       result = DefWindowProcW(window, message, wparam, lparam);
       StoreWindowPlacement();
       return true;
     default:
+      if (message == DialogKeyMessage()) {
+        HandleKey(wparam);
+        return true;
+      }
+      if (accessibility_ && accessibility_->HandlePosted(message, wparam)) return true;
       break;
   }
   intptr_t formResult = 0;
@@ -303,6 +313,11 @@ bool Win32NativeForm::SetCursorFor(HWND window, HWND target, UINT hitTest) {
   ScreenToClient(window, &p);
   SetCursor(Win32Backend::CursorHandle(form_.CursorAt({p.x, p.y})));
   return true;
+}
+
+UINT Win32NativeForm::DialogKeyMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TutorDialogKey");
+  return message;
 }
 
 bool Win32NativeForm::DialogChar(wchar_t ch) { return form_.HandleDialogChar(Lowered(ch)); }
@@ -440,6 +455,14 @@ void Win32NativeForm::ShowHint(const std::string& text, ui::Point formPoint) {
   POINT mouse{formPoint.x, formPoint.y};
   ClientToScreen(window, &mouse);
   hint_->Show(Widen(text), mouse);
+}
+
+void Win32NativeForm::FocusWindow() {
+  if (GetFocus() != window_.Get()) SetFocus(window_.Get());
+}
+
+void Win32NativeForm::NotifyAccessible(ui::AccessibleEvent event, int id) {
+  if (accessibility_) accessibility_->Notify(event, id);
 }
 
 void Win32NativeForm::HideHint() {

@@ -13,6 +13,7 @@
 
 namespace win32 {
 
+class FormAccessibility;
 class Win32Backend;
 class Win32HintWindow;
 
@@ -33,6 +34,8 @@ class Win32NativeForm : public ui::NativeForm {
   void* Handle() const override { return window_.Get(); }
   void ShowHint(const std::string& text, ui::Point formPoint) override;
   void HideHint() override;
+  void FocusWindow() override;
+  void NotifyAccessible(ui::AccessibleEvent event, int id) override;
 
   HWND Window() const { return window_.Get(); }
   ui::Form& GetForm() const { return form_; }
@@ -44,6 +47,8 @@ class Win32NativeForm : public ui::NativeForm {
   // The form window behind `window`, or nullptr for any other window (also another
   // module's forms, whose window procedure is not this one).
   static Win32NativeForm* FromHandle(HWND window);
+  // Enter or Escape from a native child, posted to the form (wparam: the key).
+  static UINT DialogKeyMessage();
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
@@ -61,6 +66,7 @@ class Win32NativeForm : public ui::NativeForm {
   ui::Form& form_;
   UniqueWindow window_;
   std::unique_ptr<Win32HintWindow> hint_;  // made for the first hint; goes before the window
+  std::unique_ptr<FormAccessibility> accessibility_;  // goes before the window too
   bool trackingLeave_ = false;
   bool fromWindow_ = false;  // the form is being told what the window did: do not apply it back
   bool shownOnce_ = false;

@@ -9,7 +9,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("win64:$root/build/win64/bin" "win32:$root/build/win32/bin")
 
-allowed_imports='^(kernel32|user32|gdi32|winmm|advapi32|ole32|oleaut32|comctl32|comdlg32|msimg32|shell32|shlwapi|msvcrt|api-ms-win-.*)\.dll$'
+allowed_imports='^(kernel32|user32|gdi32|winmm|advapi32|ole32|oleaut32|oleacc|comctl32|comdlg32|msimg32|shell32|shlwapi|msvcrt|api-ms-win-.*)\.dll$'
 readonly IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA=0x20
 readonly IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE=0x40
 readonly IMAGE_DLLCHARACTERISTICS_NX_COMPAT=0x100
