@@ -9,13 +9,12 @@ namespace tutorial {
 
 // The questions the check and the recovery of typed values ask.
 inline constexpr const char* SProgressWithoutCompany =
-    "The set-up was saved at step %d, but the details of the company created then are missing, "
-    "so it cannot be continued. Would you like to start over? Yes clears the saved set-up; No "
-    "leaves it as it is.";
+    "The set-up was saved at step %d, but the company created then is missing, so it cannot be "
+    "continued. Would you like to start over?";
+// The path comes last: a long one is what the dialog cuts.
 inline constexpr const char* SCompanyFileGone =
-    "The company created earlier cannot be found: its database file '%s' is gone, so its set-up "
-    "cannot be continued. Would you like to start over? Yes clears the saved set-up; No leaves it "
-    "as it is.";
+    "The database file of the company created earlier is gone, so its set-up cannot be "
+    "continued. Would you like to start over? The file was '%s'.";
 inline constexpr const char* SRestoreEntries =
     "The previous session did not end normally. Would you like to restore the information you "
     "entered in it?";

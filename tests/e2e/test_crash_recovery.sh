@@ -23,12 +23,24 @@ answer() {
     fail "$1: the question is asked"
   fi
 }
+# fresh: fresh_state, made sure of: after a kill the prefix's server may still be going down,
+# and a registry write lost then would point the tables elsewhere.
+fresh() {
+  local i
+  for ((i = 0; i < 5; i++)); do
+    fresh_state
+    wine reg query 'HKCU\Software\Tavrilenk\Zendri Accounting 2000\Main' /ve 2>/dev/null |
+      grep -qF "$(winepath -w "$E2E_DATA")" && return 0
+    sleep 2
+  done
+  fail "the data folder is set in the registry"
+}
 kill_demo() { kill -KILL "$DEMO_PID" 2>/dev/null; wait "$DEMO_PID" 2>/dev/null; DEMO_PID=; sleep 0.5; }
 holds() { grep -qF -- "$2" "$E2E_DATA/$1" 2>/dev/null; }
 whole_json() { python3 -c 'import json,sys; json.load(open(sys.argv[1]))' "$1" 2>/dev/null; }
 
 # --- typed values survive the kill
-fresh_state
+fresh
 start_demo
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears"
 sleep 1
@@ -67,7 +79,6 @@ cp "$E2E_DATA/TutorComp.cds" "$SNAP-company.cds"
 # --- No leaves the posted state
 rm -rf "$E2E_DATA"; cp -r "$SNAP" "$E2E_DATA"
 reg_add "$TUTORIAL_KEY" LastPage 4
-before=$(cat "$E2E_DATA/TutorComp.cds" 2>/dev/null || echo absent)
 start_demo
 answer restore_declined "$DIALOG_NO_XY"
 wait_window "$TITLE" 40 >/dev/null || fail "the assistant's window appears after No"
@@ -77,10 +88,11 @@ press $EXIT_XY   # nothing pending: no close question
 wait_exit 30
 check_eq "Exit after No ends the run at once" 0 "$DEMO_EXIT"
 check_not "No restores nothing" holds TutorComp.cds "Crash Trading"
-check_eq "the posted company table is as it was" "$before" "$(cat "$E2E_DATA/TutorComp.cds" 2>/dev/null || echo absent)"
+check "the company table still holds no record" python3 -c \
+  'import json,sys; sys.exit(json.load(open(sys.argv[1]))["rows"] != [])' "$E2E_DATA/TutorComp.cds"
 
 # --- kills during step changes
-fresh_state
+fresh
 mkdir -p "$SNAP-old"
 old=0 new=0 torn=0 seen=0
 for ((i = 1; i <= KILLS; i++)); do
@@ -122,7 +134,7 @@ echo "kills during a step change: $KILLS (save seen under way: $seen); files fou
 check_eq "no file is torn by $KILLS kills during step changes" 0 "$torn"
 
 # --- saved progress that cannot be resumed
-fresh_state
+fresh
 reg_add "$TUTORIAL_KEY" LastPage 12
 start_demo
 answer progress_without_company "$DIALOG_YES_XY"
@@ -132,7 +144,7 @@ check_eq "starting over sets LastPage back at once" 1 "$(reg_query "$TUTORIAL_KE
 press $NEXT_XY; expect_step 2 "Next then goes to step 2, not to a company that is not there"
 press $EXIT_XY; wait_exit 30
 
-fresh_state
+fresh
 python3 - "$SNAP-company.cds" "$E2E_DATA/TutorComp.cds" "$(winepath -w "$E2E_DATA")\\Gone.gdb" <<'PY'
 import json, sys
 table = json.load(open(sys.argv[1]))
