@@ -117,7 +117,8 @@ void TfmFirstPage::ActionList2Update(ui::Action& action, bool& handled) {
       action.SetEnabled(true);
       break;
     case kTagContComp:
-      action.SetEnabled(Owner().LastPage >= 2 && HoldsRecord(MainData().Company));
+      action.SetEnabled(Owner().LastPage >= 2 &&
+                        (HoldsRecord(MainData().Company) || Owner().HoldsRestoredEntries()));
       break;
     default:
       TfmContentSheet::ActionList2Update(action, handled);

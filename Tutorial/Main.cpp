@@ -9,6 +9,7 @@
 #include "Tutorial/ContSheet.h"
 #include "Tutorial/CompPath.h"
 #include "Tutorial/CompInfo.h"
+#include "Tutorial/CompanyRecovery.h"
 #include "Tutorial/Currency.h"
 #include "Tutorial/FiscYear.h"
 #include "Tutorial/MsgForm.h"
@@ -90,6 +91,7 @@ TfmMain::TfmMain(std::string hostExecutable)
     UpdateNextCaption();
     for (const std::string& notice : MainData_->TakeNotices())
       app.Guard([&] { ShowMsgForm(notice, kMsgYes); });
+    app.Guard([&] { RecoverProgress(); });
   } catch (...) {
     app.OnException = previousExceptionHandler_;
     throw;
@@ -100,8 +102,12 @@ TfmMain::~TfmMain() {
   ui::Application& app = ui::Application::Instance();
   // FormDestroy: nothing here may throw; what fails is shown and the rest goes on.
   app.Guard([&] { FreeAllPages(); });
-  MainData_.reset();  // writes the four tables, reporting its own failures
+  // Writes the four tables, reporting its own failures.
+  const bool companySaved = MainData_->SaveAndClose();
+  MainData_.reset();
   app.Guard([&] { WriteLastPage(); });
+  // Unsaved typed values stay in their recovery file for the next run.
+  if (companySaved) app.Guard([&] { EndProgress(); });
   app.OnException = previousExceptionHandler_;
 }
 
@@ -265,6 +271,7 @@ void TfmMain::GoToStep(int target) {
   ui::FocusOnEntry(*this, page, zsbNext);
   UpdateNextCaption();
   LastPage = std::max(LastPage, FCurrentStep);
+  ui::Application::Instance().Guard([&] { SaveProgress(); });
 }
 
 host::IXMainForm* TfmMain::GetMainForm() const {

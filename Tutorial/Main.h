@@ -22,6 +22,7 @@ class Label;
 namespace tutorial {
 
 class TfmContentSheet;
+class CompanyRecovery;
 
 class TfmMain : public ui::Form {
  public:
@@ -60,6 +61,9 @@ class TfmMain : public ui::Form {
   // The narration mute, kept in the registry across runs; muting silences what plays.
   bool NarrationMuted() const { return narrationMuted_; }
   void ToggleNarrationMute();
+  // The company values of a run that ended abruptly were put back and are still pending, so
+  // that the start page offers to continue with them (MainProgress.cpp).
+  bool HoldsRestoredEntries() const;
 
   // --- components ---
   ui::Image* Image1 = nullptr;
@@ -103,6 +107,12 @@ class TfmMain : public ui::Form {
   void ActionList1Update(ui::Action& action, bool& handled);
   void ApplicationEvents1Exception(const std::exception& e);
   void bgSoundTerminate(components::TBackGroundSound& sender);
+  // Progress that survives a crash (MainProgress.cpp): the start-up check and recovery
+  // question, the save at every step change, and the clean-up of a normal end.
+  void RecoverProgress();
+  void SaveProgress();
+  void EndProgress();
+  void StartOver();
 
   std::array<PageFactory, kStepCount> factories_ = StepPages();
   std::array<PageSlot, kStepCount + 1> FPages;  // indexed by step 1 to 21
@@ -111,6 +121,10 @@ class TfmMain : public ui::Form {
   host::AppDataCopy FAppData;
   std::string hostExecutable_;
   std::unique_ptr<TdmMainData> MainData_;
+  std::unique_ptr<CompanyRecovery> recovery_;
+  int lastPageWritten_ = 0;
+  bool progressErrorShown_ = false;
+  bool restoredEntries_ = false;
   std::function<void(const std::exception&)> previousExceptionHandler_;
 };
 

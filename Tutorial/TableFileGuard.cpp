@@ -66,7 +66,15 @@ std::string TableFileGuard::Load(const std::string& stamp) {
   }
 }
 
-void TableFileGuard::MarkLoaded() { loaded_ = table_.Active() ? table_.SaveToData() : std::string(); }
+void TableFileGuard::MarkLoaded() {
+  loaded_ = table_.Active() ? table_.SaveToData() : std::string();
+  written_ = loaded_;
+}
+
+void TableFileGuard::SaveIfChanged() {
+  if (state_ == State::NoFolder || !table_.Active() || table_.SaveToData() == written_) return;
+  Save();
+}
 
 void TableFileGuard::Save() {
   if (state_ == State::NoFolder || !table_.Active()) return;
@@ -93,11 +101,13 @@ void TableFileGuard::Save() {
     }
     state_ = State::Read;  // the file is the run's own from now on
   }
+  std::string content = table_.SaveToData();
   try {
-    table_.SaveToFile();
+    files.WriteFileAtomic(path, content);
   } catch (const os::FileError& error) {
     throw os::FileError("Cannot save " + contents_ + " to", path, error.Reason(), error.Fault());
   }
+  written_ = std::move(content);
 }
 
 }  // namespace tutorial

@@ -24,6 +24,9 @@ class TableFileGuard {
   // Writes the table's posted records to its file, first keeping an unread or mended file
   // aside. Throws os::FileError whose text names the file and the system's reason.
   void Save();
+  // Save(), only when the posted records differ from what this guard last wrote or loaded:
+  // the tables are written at every step, and most steps change none of them.
+  void SaveIfChanged();
   // The file exists but its content was not read: nothing may be derived from the table.
   bool Unread() const { return state_ == State::Unread || state_ == State::Held; }
 
@@ -37,6 +40,7 @@ class TableFileGuard {
   State state_ = State::Absent;
   std::string aside_;
   std::string loaded_;
+  std::string written_;  // the file's content as this run last loaded or wrote it
 };
 
 }  // namespace tutorial

@@ -53,8 +53,9 @@ std::string FindDataFolder(const std::string& hostExecutable) {
   return os::FileSystem::FolderOf(hostExecutable);
 }
 
-// The moment of this start, for the names of files kept aside ("20261209-071205").
-std::string Stamp() {
+}  // namespace
+
+std::string FileStamp() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
 #ifdef _WIN32
@@ -66,8 +67,6 @@ std::string Stamp() {
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   return text;
 }
-
-}  // namespace
 
 data::FieldDefs TasksFields() {
   return {FieldDef::Integer("Step"), FieldDef::Boolean("Accomplished"),
@@ -146,7 +145,7 @@ void TdmMainData::DataModuleCreate(const std::string& hostExecutable) {
   Currency.SetFileName(known ? dataFolder_ + "TutorCurrency.cds" : "");
   DefAcct.SetFileName(known ? dataFolder_ + "TutorDefAcct.cds" : "");
   // A missing or unreadable file never stops the assistant: the table starts empty.
-  const std::string stamp = Stamp();
+  const std::string stamp = FileStamp();
   for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) {
     if (std::string notice = GuardOf(*table).Load(stamp); !notice.empty())
       notices_.push_back(std::move(notice));
@@ -172,18 +171,21 @@ bool TdmMainData::Unread(const Table& table) const {
 
 // Every table is saved even when an earlier one cannot be written, so that one bad file does
 // not lose the others' content; the first error is the one shown.
-void TdmMainData::DataModuleDestroy() {
+bool TdmMainData::DataModuleDestroy() {
   std::exception_ptr firstError;
+  bool companySaved = true;
   for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) {
     try {
       table->Post();
       GuardOf(*table).Save();
     } catch (...) {
       if (!firstError) firstError = std::current_exception();
+      if (table == &Company) companySaved = false;
     }
   }
   for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) table->Close();
   if (firstError) Report(firstError);
+  return companySaved;
 }
 
 void TdmMainData::InitTasks() {
@@ -213,6 +215,18 @@ void TdmMainData::ResetAllTables() {
   }
   InitTasks();
   if (firstError) Report(firstError);
+}
+
+void TdmMainData::SaveChangedTables() {
+  std::exception_ptr firstError;
+  for (Table* table : {&Company, &Tasks, &Currency, &DefAcct}) {
+    try {
+      GuardOf(*table).SaveIfChanged();
+    } catch (...) {
+      if (!firstError) firstError = std::current_exception();
+    }
+  }
+  if (firstError) std::rethrow_exception(firstError);
 }
 
 void TdmMainData::CompanyNewRecord(Table& table) {

@@ -28,6 +28,9 @@ data::FieldDefs CompanyFields();
 data::FieldDefs CurrencyFields();
 data::FieldDefs DefAcctFields();
 
+// The present moment as the names of files kept aside carry it ("20261209-071205").
+std::string FileStamp();
+
 class TdmMainData {
  public:
   // Shows an error to the user; the main window passes its application's error display.
@@ -76,6 +79,13 @@ class TdmMainData {
   // Empties the four tables (each writes its posted content to its file first) and
   // re-creates the task rows. A file that cannot be written is reported, the reset goes on.
   void ResetAllTables();
+  // Writes the posted content of each table that changed since it was last written, so that
+  // a run that ends abruptly keeps what it had posted. Every table is tried; the first error
+  // is thrown (os::FileError naming the file).
+  void SaveChangedTables();
+  // The end-of-run save and close (what destruction does, done early): true when the company
+  // table reached its file, so that what else keeps its values may go.
+  bool SaveAndClose() { return DataModuleDestroy(); }
 
   // Handlers of Company.
   void CompanyNewRecord(data::Table& table);
@@ -86,7 +96,7 @@ class TdmMainData {
  private:
   void DataModuleCreate(const std::string& hostExecutable);
   void LoadPictures();
-  void DataModuleDestroy();
+  bool DataModuleDestroy();
   void Report(std::exception_ptr error) const;
   TableFileGuard& GuardOf(const data::Table& table);
 

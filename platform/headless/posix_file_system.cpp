@@ -173,6 +173,14 @@ void PosixFileSystem::RenameFile(const std::string& from, const std::string& to)
   SyncFolderOf(to);
 }
 
+void PosixFileSystem::RemoveFile(const std::string& path) {
+  int error = Injected("remove", path);
+  if (!error && ::unlink(path.c_str()) != 0) error = errno;
+  if (error == ENOENT || error == ENOTDIR) return;
+  if (error) Fail("Cannot delete", path, error);
+  SyncFolderOf(path);
+}
+
 void PosixFileSystem::Wait(int milliseconds) {
   if (OnWait) return OnWait(milliseconds);
   timespec pause{milliseconds / 1000, long(milliseconds % 1000) * 1000000L};

@@ -17,6 +17,7 @@ class PosixFileSystem : public os::FileSystem {
   std::vector<uint8_t> ReadFile(const std::string& path, size_t limit = SIZE_MAX) override;
   void WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   void RenameFile(const std::string& from, const std::string& to) override;
+  void RemoveFile(const std::string& path) override;
   void Wait(int milliseconds) override;
 
   // Test hook: runs after "<path>.tmp" is written and flushed, before it replaces `path`.
@@ -24,7 +25,7 @@ class PosixFileSystem : public os::FileSystem {
   // temporary file is left behind, as a crash would leave it.
   std::function<void(const std::string& path)> BeforeReplace;
   // Test hook: asked before each system call ("open", "read", "create", "write", "flush",
-  // "replace", "rename", "mkdir") with the path; a non-zero errno makes that call fail so.
+  // "replace", "rename", "mkdir", "remove") with the path; a non-zero errno makes that call fail so.
   // EBUSY stands for a file another program holds open without sharing.
   std::function<int(std::string_view call, const std::string& path)> InjectError;
   // Test hook: replaces the sleep of Wait (tests count the pauses instead of taking them).

@@ -37,6 +37,8 @@ class FileSystem {
 
   // Renames a file; fails (FileError) rather than replace an existing `to`.
   virtual void RenameFile(const std::string& from, const std::string& to) = 0;
+  // Deletes a file; one that is already gone is no error. Throws FileError otherwise.
+  virtual void RemoveFile(const std::string& path) = 0;
 
   // Blocks the calling thread; used between retries of a file another program holds.
   virtual void Wait(int milliseconds) = 0;

@@ -137,6 +137,14 @@ void Win32FileSystem::RenameFile(const std::string& from, const std::string& to)
     Fail("Cannot rename", from, GetLastError());
 }
 
+void Win32FileSystem::RemoveFile(const std::string& path) {
+  if (DeleteFileW(Widen(path).c_str())) return;
+  const DWORD code = GetLastError();
+  // Gone already, or its folder is: the file is not there either way.
+  if (code != ERROR_FILE_NOT_FOUND && code != ERROR_PATH_NOT_FOUND)
+    Fail("Cannot delete", path, code);
+}
+
 void Win32FileSystem::Wait(int milliseconds) { Sleep(DWORD(std::max(milliseconds, 0))); }
 
 }  // namespace win32

@@ -16,6 +16,7 @@ class Win32FileSystem : public os::FileSystem {
   // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH; the temporary file is removed on failure.
   void WriteFileAtomic(const std::string& path, std::string_view bytes) override;
   void RenameFile(const std::string& from, const std::string& to) override;
+  void RemoveFile(const std::string& path) override;
   void Wait(int milliseconds) override;
 };
 

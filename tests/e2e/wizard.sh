@@ -65,3 +65,15 @@ mark_drawn() {
   colours=$(convert "$E2E_SHOTS/$2.png" -crop "17x16+$((left + 114))+$((top + 200))" +repage -format '%k' info:)
   [ "$colours" -gt 1 ]
 }
+
+# wait_dialog [TIMEOUT]: the message dialog (453 x 158, no title) is on the screen.
+wait_dialog() {
+  local i id
+  for ((i = 0; i < ${1:-40} * 5; i++)); do
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+      xdotool getwindowgeometry "$id" 2>/dev/null | grep -q 'Geometry: 453x158' && return 0
+    done
+    sleep 0.2
+  done
+  return 1
+}

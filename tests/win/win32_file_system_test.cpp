@@ -103,3 +103,20 @@ TEST_F(Win32FileSystemTest, FaultsTellHeldMissingAndOversizedFilesApart) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Win32FileSystemTest, RemovingAFileThatIsGoneIsNoError) {
+  files.CreateDirectories(root);
+  const std::string path = root + "Recovery.tbl";
+  files.WriteFileAtomic(path, "pending");
+  files.RemoveFile(path);
+  EXPECT_FALSE(files.FileExists(path));
+  EXPECT_NO_THROW(files.RemoveFile(path));
+  EXPECT_NO_THROW(files.RemoveFile(root + "NoFolder\\Recovery.tbl"));
+  // A folder in its place is no file to delete: that is reported.
+  files.CreateDirectories(path);
+  EXPECT_THROW(files.RemoveFile(path), os::FileError);
+}
+
+}  // namespace
