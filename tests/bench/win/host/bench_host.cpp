@@ -35,6 +35,7 @@ constexpr wchar_t kTitle[] = L"Company set-up - step ";
 // The navigation buttons in design coordinates; the design is centred in the window.
 constexpr POINT kNext{648, 566}, kPrevious{612, 566};
 constexpr int kDesignWidth = 800, kDesignHeight = 600;
+constexpr int kLastStep = 21;
 
 double NowMs() {
   static LARGE_INTEGER frequency{};
@@ -124,6 +125,18 @@ void Report() {
   std::fflush(stdout);
 }
 
+// The next leg of the walk; after the last one the figures, and the end of the process.
+void EndLeg() {
+  Walk& w = g_walk;
+  w.presses = 0;
+  w.phase = Walk::Phase(int(w.phase) + 1);
+  if (w.phase != Walk::kDone) return;
+  KillTimer(nullptr, w.timer);
+  Report();
+  // The run ends here: the walk measured what it came for, and no question may stop it.
+  ExitProcess(0);
+}
+
 // One press a tick: the timer comes only when nothing else waits, so each press starts idle.
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   Walk& w = g_walk;
@@ -132,6 +145,11 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   const int from = StepOf(window);
   if (w.phase == Walk::kDone) return;
   const bool back = w.phase == Walk::kBack;
+  // Next on the last step finishes the run: a forward leg ends there.
+  if (!back && from == kLastStep) {
+    EndLeg();
+    return;
+  }
   const double ms = Press(window, back ? kPrevious : kNext);
   const int to = StepOf(window);
   const bool moved = to != from;
@@ -142,15 +160,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     std::printf("STEP %d %d %s %.3f\n", from, to, back ? "back" : w.phase == Walk::kForward ? "first" : "again", ms);
     (back ? w.previous : w.phase == Walk::kForward ? w.nextFirst : w.nextAgain).push_back(ms);
   }
-  const bool endOfLeg = !moved || w.presses >= w.maxSteps || (back && to == 1);
-  if (!endOfLeg) return;
-  w.presses = 0;
-  w.phase = Walk::Phase(int(w.phase) + 1);
-  if (w.phase != Walk::kDone) return;
-  KillTimer(nullptr, w.timer);
-  Report();
-  // The run ends here: the walk measured what it came for, and no question may stop it.
-  ExitProcess(0);
+  if (!moved || w.presses >= w.maxSteps || (back && to == 1)) EndLeg();
 }
 
 // The wizard's window as it is created (a top-level window with the wizard's title).
