@@ -108,6 +108,7 @@ bench: native
 	  $(MAKE) --no-print-directory win64 wine-prefix; \
 	  echo "=== bench_win.exe (Wine)"; $(SETUP)/wine-run.sh --xvfb build/win64/bin/bench_win.exe; \
 	fi
+	@echo "=== the real Tutor.dll beside the reference programs (Wine)"; tests/bench/win/compare.sh
 
 clean:
 	rm -rf build/native build/win64 build/win32 build/e2e

@@ -46,6 +46,9 @@ TfmContentSheet::TfmContentSheet(TfmMain& owner)
   Timer1.OnTimer = [this](ui::Timer&) {
     Automatic automatic(*this);
     Timer1Timer();
+    // The timer starts the first narration once; a page without one would otherwise be
+    // woken every interval for nothing while it is shown.
+    Timer1.SetEnabled(false);
   };
 }
 

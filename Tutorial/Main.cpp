@@ -33,8 +33,13 @@ thread_local TfmMain* t_activeWizard = nullptr;
 constexpr int kTagExit = 1, kTagNext = 2, kTagPrevious = 3, kTagFinish = 4, kTagHome = 5,
               kTagMinimize = 6;
 
+// Decoded once per library load: the resource cannot change while the library is loaded, and
+// the picture is never written to. A failed decoding is tried again by the next run.
 std::shared_ptr<const ui::Picture> LoadBackground() {
-  return std::make_shared<ui::Picture>(ui::Picture::FromJpeg(os::LoadResource("main_background.jpg")));
+  static std::shared_ptr<const ui::Picture> picture;
+  if (!picture)
+    picture = std::make_shared<ui::Picture>(ui::Picture::FromJpeg(os::LoadResource("main_background.jpg")));
+  return picture;
 }
 
 template <class EditKind>
@@ -226,8 +231,9 @@ TfmContentSheet& TfmMain::GetPage(int step) {
     slot.NeedsFirstVisit = false;
   }
   slot.Page = page.get();
+  // Placed before it joins the window, so its native controls are created where they stay.
+  page->SetBounds(Label1->Bounds());
   Insert(std::move(page));
-  slot.Page->SetBounds(Label1->Bounds());
   slot.Page->SetJustCreated(true);
   FCurrentStep = step;
   UpdateWindowTitle();

@@ -1,6 +1,6 @@
 #pragma once
 // The stand-in for a form's window: it draws nothing, but keeps the hint it was asked to
-// show, so tests read what a user would see.
+// show and the rectangles it was asked to repaint, so tests read what a user would see.
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,7 +15,9 @@ class HeadlessNativeForm : public ui::NativeForm {
   void Show() override {}
   void Hide() override {}
   void SyncWindow() override {}
-  void Invalidate(const ui::Rect&) override {}
+  void Invalidate(const ui::Rect& formRect) override {
+    if (recording_) invalidated_.push_back(formRect);
+  }
   void Update() override {}
   void BringToFront() override {}
   void SetMouseCapture(bool) override {}
@@ -34,6 +36,13 @@ class HeadlessNativeForm : public ui::NativeForm {
   const std::string& Hint() const { return hint_; }
   // Where the mouse was when it was shown, in form coordinates.
   ui::Point HintPoint() const { return hintPoint_; }
+  // The rectangles asked to be repainted, in order, since the last ClearInvalidated, which
+  // starts the recording (a long benchmark would otherwise keep every one).
+  const std::vector<ui::Rect>& Invalidated() const { return invalidated_; }
+  void ClearInvalidated() {
+    invalidated_.clear();
+    recording_ = true;
+  }
 
   // The stand-in behind a form shown on the headless backend.
   static HeadlessNativeForm& Of(const ui::Form& form) {
@@ -45,6 +54,8 @@ class HeadlessNativeForm : public ui::NativeForm {
   std::string hint_;
   ui::Point hintPoint_;
   std::vector<std::pair<ui::AccessibleEvent, int>> events_;
+  std::vector<ui::Rect> invalidated_;
+  bool recording_ = false;
 };
 
 }  // namespace headless

@@ -1,6 +1,7 @@
 #include "platform/ui/application.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 
 #include "platform/ui/action.h"
@@ -51,10 +52,22 @@ void Application::ShowException(const std::exception& e) { backend_->ShowErrorBo
 
 void Application::Idle() {
   // Handlers may create or destroy lists (a page built on demand): walk a snapshot and
-  // skip lists that died meanwhile.
-  const std::vector<ActionList*> snapshot = ActionList::LiveLists();
-  for (ActionList* list : snapshot) {
-    const auto& live = ActionList::LiveLists();
+  // skip lists that died meanwhile. The snapshot lives on the stack while the lists are
+  // few (a window and its page), so an idle pass allocates nothing.
+  const std::vector<ActionList*>& live = ActionList::LiveLists();
+  constexpr size_t kFew = 16;
+  std::array<ActionList*, kFew> few;
+  std::vector<ActionList*> many;
+  ActionList* const* snapshot = few.data();
+  const size_t count = live.size();
+  if (count <= kFew) {
+    std::copy(live.begin(), live.end(), few.begin());
+  } else {
+    many = live;
+    snapshot = many.data();
+  }
+  for (size_t i = 0; i < count; ++i) {
+    ActionList* list = snapshot[i];
     if (std::find(live.begin(), live.end(), list) == live.end()) continue;
     Guard([&] { list->UpdateActions(); });
   }

@@ -133,7 +133,8 @@ void Control::SetCaption(const std::string& caption) {
   if (caption == caption_) return;
   caption_ = caption;
   TextChanged();
-  Invalidate();
+  // A form's caption is its window's title, no part of the client area.
+  if (GetForm() != this) Invalidate();
 }
 
 void Control::SetHint(const std::string& hint) {

@@ -128,6 +128,25 @@ void Form::InvalidateRect(const Rect& formRect) {
   if (native_) native_->Invalidate(formRect);
 }
 
+Rect Form::PaintedBounds() const {
+  Rect painted;
+  auto add = [&](const Rect& r) {
+    if (r.IsEmpty()) return;
+    if (painted.IsEmpty()) {
+      painted = r;
+      return;
+    }
+    painted = {std::min(painted.left, r.left), std::min(painted.top, r.top),
+               std::max(painted.right, r.right), std::max(painted.bottom, r.bottom)};
+  };
+  // Children paint inside their bounds; the focus mark lies inside the focused control.
+  for (const auto& child : Children()) {
+    if (child->Visible()) add(child->Bounds());
+  }
+  if (focused_ && focused_->IsShowing()) add(focused_->FormBounds());
+  return painted.Intersect(ClientRect());
+}
+
 void Form::PaintAll(Canvas& canvas) {
   canvas.FillRect(ClientRect(), GetColor());
   PaintTree(*this, canvas);

@@ -110,6 +110,9 @@ class Form : public Control {
 
   // Paints the form's background and its graphic tree.
   void PaintAll(Canvas& canvas);
+  // The part of the client area its visible controls cover; outside it PaintAll draws
+  // only the form's colour.
+  Rect PaintedBounds() const;
   void InvalidateRect(const Rect& formRect);
 
   // --- focus among windowed controls ---

@@ -112,6 +112,7 @@ void Win32Backend::RunModalLoop(ui::Form& form) {
   for (;;) {
     if (ModalEnded(form)) return;
     if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (auto* native = dynamic_cast<Win32NativeForm*>(form.Native())) native->Reap();
       RunGuarded([] { ui::Application::Instance().Idle(); });
       if (ModalEnded(form)) return;
       WaitMessage();

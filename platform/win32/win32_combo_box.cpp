@@ -14,7 +14,7 @@ Win32ComboBox::Win32ComboBox(Win32Backend& backend, ui::ComboBox& combo, HWND pa
   COMBOBOXINFO info{};
   info.cbSize = sizeof(info);
   if (GetComboBoxInfo(Window(), &info) && info.hwndItem) AdoptInner(info.hwndItem);
-  Sync(ui::syncAll);
+  SyncKind(ui::syncAll);
 }
 
 void Win32ComboBox::SyncKind(unsigned what) {

@@ -8,10 +8,12 @@
 namespace win32 {
 
 Win32Edit::Win32Edit(Win32Backend& backend, ui::Edit& edit, HWND parent)
-    : Win32NativeControl(backend, edit, parent, L"EDIT", ES_AUTOHSCROLL,
-                         edit.Border() ? WS_EX_CLIENTEDGE : 0),
+    : Win32NativeControl(backend, edit, parent, L"EDIT",
+                         ES_AUTOHSCROLL | (edit.ReadOnly() ? ES_READONLY : 0),
+                         edit.Border() ? WS_EX_CLIENTEDGE : 0, Widen(edit.Text())),
       edit_(edit) {
-  Sync(ui::syncAll);
+  // 0 lifts the limit, as the model's 0 means.
+  SendMessageW(Window(), EM_LIMITTEXT, WPARAM(edit_.MaxLength()), 0);
 }
 
 void Win32Edit::SyncKind(unsigned what) {

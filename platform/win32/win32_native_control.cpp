@@ -24,11 +24,19 @@ constexpr wchar_t kSelfProperty[] = L"TutorNativeControl";
 
 Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control,
                                        HWND parent, const wchar_t* className, DWORD style,
-                                       DWORD exStyle)
+                                       DWORD exStyle, const std::wstring& text)
     : backend_(backend), control_(control) {
+  // Created where, as and with what it shows: placing, showing and enabling afterwards
+  // would cost a round of window messages (and repaints) per field.
   const DWORD tabStop = control.TabStop() ? WS_TABSTOP : 0;
-  HWND window = CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_CLIPSIBLINGS | tabStop | style,
-                                0, 0, 0, 0, parent, nullptr, backend.Module(), nullptr);
+  placed_ = control.FormBounds();
+  shown_ = control.IsShowing();
+  enabled_ = control.Enabled();
+  const DWORD state = (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+  HWND window = CreateWindowExW(exStyle, className, text.c_str(),
+                                WS_CHILD | WS_CLIPSIBLINGS | tabStop | state | style, placed_.left,
+                                placed_.top, placed_.Width(), placed_.Height(), parent, nullptr,
+                                backend.Module(), nullptr);
   if (!window) {
     throw ui::Error("Cannot create the control \"" + control.Name() + "\": " +
                     SystemMessage(GetLastError()));
@@ -36,6 +44,9 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
   window_.Reset(window);
   SetPropW(window, kSelfProperty, this);
   SetWindowSubclass(window, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // Before its first paint, which comes later from the message loop: no redraw asked.
+  font_ = backend_.Fonts().Get(control_.GetFont());
+  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
 Win32NativeControl::~Win32NativeControl() {
@@ -45,6 +56,9 @@ Win32NativeControl::~Win32NativeControl() {
     RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
     RemovePropW(window, kSelfProperty);
   }
+  // Its form destroys it once the screen is painted (a page's fields go with each step).
+  if (Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get())))
+    form->Bury(window_.Release());
   window_.Reset();
 }
 
@@ -79,17 +93,35 @@ std::wstring Win32NativeControl::WindowText() const {
 void Win32NativeControl::Sync(unsigned what) {
   HWND window = window_.Get();
   if (!window) return;
+  // Each window call only when the window differs from the model: a page placed or shown
+  // again tells every field, most of which are already right.
   if (what & (ui::syncBounds | ui::syncVisible)) {
     // The form's coordinates are its window's client coordinates.
     const ui::Rect r = control_.FormBounds();
-    SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (r != placed_) {
+      SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(),
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      placed_ = r;
+    }
   }
-  if (what & ui::syncVisible) ShowWindow(window, control_.IsShowing() ? SW_SHOWNA : SW_HIDE);
-  if (what & ui::syncEnabled) EnableWindow(window, control_.Enabled());
+  if (what & ui::syncVisible) {
+    const bool show = control_.IsShowing();
+    if (show != shown_) {
+      // ShowWindow, not SetWindowPos: hiding the focused field must move the focus on.
+      ShowWindow(window, show ? SW_SHOWNA : SW_HIDE);
+      shown_ = show;
+    }
+  }
+  if ((what & ui::syncEnabled) && control_.Enabled() != enabled_) {
+    enabled_ = control_.Enabled();
+    EnableWindow(window, enabled_);
+  }
   if (what & ui::syncFont) {
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.GetFont())),
-                 TRUE);
+    HFONT font = backend_.Fonts().Get(control_.GetFont());
+    if (font != font_) {
+      SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+      font_ = font;
+    }
   }
   if (what & ui::syncColor) InvalidateRect(window, nullptr, TRUE);
   SyncKind(what);

@@ -42,9 +42,11 @@ class Win32NativeControl : public ui::NativeControl {
   static Win32NativeControl* FromHandle(HWND window);
 
  protected:
-  // Creates the window hidden; the kind's constructor ends with Sync(ui::syncAll).
+  // Creates the window at the control's place, shown, enabled and with the font and text
+  // of the model; the kind's constructor applies the rest of its state.
   Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control, HWND parent,
-                     const wchar_t* className, DWORD style, DWORD exStyle);
+                     const wchar_t* className, DWORD style, DWORD exStyle,
+                     const std::wstring& text = {});
   virtual void SyncKind(unsigned what) = 0;
   // A window inside this one that takes the focus (a combo box's edit): its focus moves,
   // keys and notices count as this control's.
@@ -71,6 +73,11 @@ class Win32NativeControl : public ui::NativeControl {
   UniqueHandle<GdiObjectTraits<HBRUSH>> brush_;
   COLORREF brushColor_ = 0;
   bool swallowChar_ = false;
+  // What the window was last given.
+  ui::Rect placed_;
+  bool shown_ = false;
+  bool enabled_ = true;
+  HFONT font_ = nullptr;
 };
 
 }  // namespace win32

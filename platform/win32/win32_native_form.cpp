@@ -83,9 +83,12 @@ Win32NativeForm::Win32NativeForm(Win32Backend& backend, ui::Form& form)
   }
   window_.Reset(window);
   accessibility_ = std::make_unique<FormAccessibility>(window, form);
+  // Created from the form as it is: nothing to repaint for it until it changes.
+  synced_ = Look{form.GetColor(), form.GetBorderStyle(), form.GetWindowState(), form.Bounds()};
 }
 
 Win32NativeForm::~Win32NativeForm() {
+  Reap();
   hint_.reset();
   accessibility_.reset();
   if (HWND window = window_.Get()) {
@@ -254,9 +257,20 @@ void Win32NativeForm::Paint(HWND window) {
 }
 
 void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return;
+  if (area.right <= area.left || area.bottom <= area.top) return;
+  // Outside its controls the form is plain colour: filled on the target, with no buffer.
+  const ui::Rect content =
+      form_.PaintedBounds().Intersect({area.left, area.top, area.right, area.bottom});
+  {
+    const int saved = SaveDC(target);
+    if (!content.IsEmpty()) ExcludeClipRect(target, content.left, content.top, content.right, content.bottom);
+    GdiObject<HBRUSH> brush(CreateSolidBrush(ToColorRef(form_.GetColor())));
+    FillRect(target, &area, brush.Get());
+    RestoreDC(target, saved);
+  }
+  if (content.IsEmpty()) return;
+  const int width = content.Width();
+  const int height = content.Height();
   // Painted off screen first, so that a background and the controls over it never flicker.
   UniqueMemoryDc memory(CreateCompatibleDC(target));
   GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));
@@ -266,13 +280,14 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
     return;
   }
   DcSelection select(memory.Get(), bitmap.Get());
-  SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
-  IntersectClipRect(memory.Get(), area.left, area.top, area.right, area.bottom);
+  SetViewportOrgEx(memory.Get(), -content.left, -content.top, nullptr);
+  IntersectClipRect(memory.Get(), content.left, content.top, content.right, content.bottom);
   {
     GdiCanvas canvas(memory.Get(), backend_.Fonts(), backend_.Images());
     form_.PaintAll(canvas);
   }
-  BitBlt(target, area.left, area.top, width, height, memory.Get(), area.left, area.top, SRCCOPY);
+  BitBlt(target, content.left, content.top, width, height, memory.Get(), content.left, content.top,
+         SRCCOPY);
 }
 
 void Win32NativeForm::PaintBorder(HWND window) {
@@ -322,6 +337,21 @@ UINT Win32NativeForm::DialogKeyMessage() {
 
 bool Win32NativeForm::DialogChar(wchar_t ch) { return form_.HandleDialogChar(Lowered(ch)); }
 
+void Win32NativeForm::Bury(HWND child) {
+  // Hidden as the control goes (the focus moves on as destroying it would move it).
+  if (IsWindowVisible(child)) ShowWindow(child, SW_HIDE);
+  buried_.push_back(child);
+}
+
+void Win32NativeForm::Reap() {
+  std::vector<HWND> buried = std::move(buried_);
+  buried_.clear();
+  for (HWND child : buried) {
+    // Still ours: only this window's children are buried, and they live as long as it.
+    if (IsWindow(child) && GetParent(child) == window_.Get()) DestroyWindow(child);
+  }
+}
+
 bool Win32NativeForm::HandleKey(WPARAM key) {
   const bool shift = GetKeyState(VK_SHIFT) < 0;
   switch (key) {
@@ -361,6 +391,8 @@ void Win32NativeForm::StoreWindowPlacement() {
   RECT client{};
   GetClientRect(window, &client);
   form_.SetBounds(outer.left, outer.top, client.right, client.bottom);
+  // The window did this itself and painted for it: the form now matches what it shows.
+  synced_ = Look{form_.GetColor(), form_.GetBorderStyle(), form_.GetWindowState(), form_.Bounds()};
 }
 
 void Win32NativeForm::SyncWindow() {
@@ -397,13 +429,21 @@ void Win32NativeForm::SyncWindow() {
   const UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (frameChanged ? SWP_FRAMECHANGED : 0);
   if (!IsZoomed(window) && !IsIconic(window)) {
     const RECT outer = OuterRect();
-    SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left,
-                 outer.bottom - outer.top, flags);
+    RECT current{};
+    GetWindowRect(window, &current);
+    if (frameChanged || !EqualRect(&outer, &current)) {
+      SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left,
+                   outer.bottom - outer.top, flags);
+    }
   } else if (frameChanged) {
     SetWindowPos(window, nullptr, 0, 0, 0, 0, flags | SWP_NOMOVE | SWP_NOSIZE);
   }
-  // The colour shows in the border as well as in the client area.
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  // The colour shows in the border as well as in the client area; a new caption alone
+  // changes nothing drawn there.
+  const Look look{form_.GetColor(), form_.GetBorderStyle(), form_.GetWindowState(), form_.Bounds()};
+  if (frameChanged || !(synced_ == look))
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+  synced_ = look;
 }
 
 void Win32NativeForm::Center() {

@@ -6,7 +6,9 @@
 #include "platform/win32/windows_api.h"
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/form.h"
 #include "platform/win32/unique_handle.h"
@@ -41,6 +43,12 @@ class Win32NativeForm : public ui::NativeForm {
   ui::Form& GetForm() const { return form_; }
   // Offers an accelerator character to the form; true when a control took it.
   bool DialogChar(wchar_t ch);
+  // Takes a child window whose control is gone: hidden now, destroyed by Reap, so that
+  // a step change shows the next page before the old page's windows are torn down.
+  void Bury(HWND child);
+  // Destroys the buried windows; the modal loop calls it when the queue is empty (after
+  // the paints).
+  void Reap();
   // Enter, Escape, Space, Tab and the arrows, for the form's windowless controls.
   bool HandleKey(WPARAM key);
 
@@ -70,6 +78,16 @@ class Win32NativeForm : public ui::NativeForm {
   bool trackingLeave_ = false;
   bool fromWindow_ = false;  // the form is being told what the window did: do not apply it back
   bool shownOnce_ = false;
+  // What the window last showed of the form, besides its caption.
+  struct Look {
+    ui::Color color;
+    ui::BorderStyle border;
+    ui::WindowState state;
+    ui::Rect bounds;
+    friend bool operator==(const Look&, const Look&) = default;
+  };
+  std::optional<Look> synced_;
+  std::vector<HWND> buried_;
 };
 
 }  // namespace win32

@@ -19,7 +19,7 @@ source "$E2E_ROOT/tools/setup/xvfb.sh"
 wine_lock || exit 1
 
 E2E_NAME=$(basename "${0%.sh}")
-E2E_BIN=${E2E_BIN:-$E2E_ROOT/build/win64/bin}
+E2E_BIN=${E2E_BIN:-$E2E_ROOT/build/win64/bin}  # another build's programs, for comparing them
 E2E_SHOTS=$E2E_ROOT/build/e2e/shots
 E2E_LOGS=$E2E_ROOT/build/e2e/logs
 mkdir -p "$E2E_SHOTS" "$E2E_LOGS"

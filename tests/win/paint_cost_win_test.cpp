@@ -1,0 +1,223 @@
+// What a step change costs the window system: a caption change leaves nothing to repaint,
+// the area outside the controls is painted in the form's colour without a buffer and looks
+// as before, and a native field is created in place with one round of window calls.
+#include "platform/win32/windows_api.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "platform/ui/check_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/form.h"
+#include "platform/ui/panel.h"
+#include "platform/win32/win32_native_control.h"
+#include "platform/win32/win32_native_form.h"
+#include "platform/win32/win32_platform.h"
+
+namespace {
+
+// Counts the messages sent to the windows of this thread while it lives, by message.
+class SentMessages {
+ public:
+  SentMessages() {
+    current_ = this;
+    hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &Hook, nullptr, GetCurrentThreadId());
+  }
+  ~SentMessages() {
+    UnhookWindowsHookEx(hook_);
+    current_ = nullptr;
+  }
+  int Count(HWND window, UINT message) const {
+    auto it = counts_.find({window, message});
+    return it == counts_.end() ? 0 : it->second;
+  }
+  int Total(UINT message) const {
+    int n = 0;
+    for (const auto& [key, count] : counts_) n += key.second == message ? count : 0;
+    return n;
+  }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wparam, LPARAM lparam) {
+    if (code == HC_ACTION && current_) {
+      const auto* msg = reinterpret_cast<CWPSTRUCT*>(lparam);
+      ++current_->counts_[{msg->hwnd, msg->message}];
+    }
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+  }
+  static inline SentMessages* current_ = nullptr;
+  HHOOK hook_ = nullptr;
+  std::map<std::pair<HWND, UINT>, int> counts_;
+};
+
+class PaintCostTest : public ::testing::Test {
+ protected:
+  PaintCostTest() {
+    form.SetBorderStyle(ui::BorderStyle::None);
+    form.SetBounds(30, 30, 400, 300);
+    form.SetColor(ui::clWhite);
+    content.SetBounds(100, 80, 150, 100);
+    content.SetColor(ui::clRed);
+    form.Show();
+    UpdateWindow(Window());
+  }
+  HWND Window() const { return static_cast<HWND>(form.Native()->Handle()); }
+  static HWND WindowOf(ui::WindowedControl& control) {
+    auto* native = dynamic_cast<win32::Win32NativeControl*>(control.Native());
+    return native ? native->Window() : nullptr;
+  }
+  bool NothingToRepaint() const { return GetUpdateRect(Window(), nullptr, FALSE) == FALSE; }
+
+  win32::Win32Platform platform{GetModuleHandleW(nullptr)};
+  ui::Form form{"PaintCost"};
+  ui::Panel& content = form.Add<ui::Panel>("Content");
+};
+
+TEST_F(PaintCostTest, ACaptionChangeLeavesNothingToRepaint) {
+  ASSERT_TRUE(NothingToRepaint());
+  form.SetCaption("Company set-up - step 2 of 21");
+  wchar_t title[64] = {};
+  GetWindowTextW(Window(), title, 64);
+  EXPECT_STREQ(title, L"Company set-up - step 2 of 21");
+  EXPECT_TRUE(NothingToRepaint());
+
+  // The colour is drawn everywhere: all of it again.
+  form.SetColor(ui::clBlue);
+  RECT update{};
+  ASSERT_TRUE(GetUpdateRect(Window(), &update, FALSE));
+  EXPECT_EQ(update.right - update.left, 400);
+  EXPECT_EQ(update.bottom - update.top, 300);
+
+  // Maximised, as the wizard is: the window's own resize is no change to repaint for later.
+  form.SetWindowState(ui::WindowState::Maximized);
+  UpdateWindow(Window());
+  ASSERT_TRUE(NothingToRepaint());
+  form.SetCaption("Company set-up - step 3 of 21");
+  EXPECT_TRUE(NothingToRepaint());
+}
+
+TEST_F(PaintCostTest, OutsideTheControlsTheFormColourIsPaintedAsBefore) {
+  // The whole client area through WM_PRINTCLIENT, as a full repaint draws it.
+  HDC screen = GetDC(Window());
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 300);
+  ReleaseDC(Window(), screen);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  RECT all{0, 0, 400, 300};
+  FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  SendMessageW(Window(), WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT);
+  EXPECT_EQ(GetPixel(memory, 0, 0), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(memory, 399, 299), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(memory, 99, 80), RGB(255, 255, 255)) << "just left of the content";
+  EXPECT_EQ(GetPixel(memory, 100, 80), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(memory, 249, 179), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(memory, 250, 179), RGB(255, 255, 255)) << "just right of the content";
+
+  // An area that only partly covers the content: both parts right, nothing else touched.
+  FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  InvalidateRect(Window(), nullptr, FALSE);
+  UpdateWindow(Window());
+  HDC dc = GetDC(Window());
+  EXPECT_EQ(GetPixel(dc, 50, 50), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(dc, 120, 100), RGB(255, 0, 0));
+  ReleaseDC(Window(), dc);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+}
+
+TEST_F(PaintCostTest, ANativeFieldIsCreatedInPlaceInOneGo) {
+  // As a page is built: the fields exist before the page joins the shown window.
+  auto page = std::make_unique<ui::Frame>("Page");
+  page->SetBounds(20, 30, 300, 200);
+  auto& edit = page->Add<ui::Edit>("Edit1");
+  edit.SetBounds(10, 40, 120, 21);
+  edit.SetText("Acme");
+  edit.SetReadOnly(true);
+  auto& box = page->Add<ui::CheckBox>("Check1");
+  box.SetBounds(10, 80, 120, 17);
+  box.SetCaption("Sales");
+  box.SetChecked(true);
+  box.SetEnabled(false);
+
+  SentMessages sent;
+  form.Insert(std::move(page));
+  HWND field = WindowOf(edit);
+  HWND check = WindowOf(box);
+  ASSERT_NE(field, nullptr);
+  ASSERT_NE(check, nullptr);
+
+  RECT r{};
+  GetWindowRect(field, &r);
+  MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 30);
+  EXPECT_EQ(r.top, 70);
+  EXPECT_EQ(r.right - r.left, 120);
+  EXPECT_TRUE(IsWindowVisible(field));
+  EXPECT_TRUE(GetWindowLongPtrW(field, GWL_STYLE) & ES_READONLY);
+  wchar_t text[32] = {};
+  GetWindowTextW(field, text, 32);
+  EXPECT_STREQ(text, L"Acme");
+  EXPECT_NE(SendMessageW(field, WM_GETFONT, 0, 0), 0);
+  EXPECT_FALSE(IsWindowEnabled(check));
+  EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+  GetWindowTextW(check, text, 32);
+  EXPECT_STREQ(text, L"Sales");
+
+  // Nothing placed, shown or given its font a second time.
+  for (HWND w : {field, check}) {
+    EXPECT_EQ(sent.Count(w, WM_SETFONT), 1);
+    EXPECT_EQ(sent.Count(w, WM_SHOWWINDOW), 1) << "the one of its creation";
+    EXPECT_LE(sent.Count(w, WM_WINDOWPOSCHANGING), 1);
+    EXPECT_EQ(sent.Count(w, WM_SETTEXT), 0);
+    EXPECT_EQ(sent.Count(w, WM_ENABLE), 0);
+  }
+
+  // The window moved: every field is told, none of them needs a window call.
+  {
+    SentMessages again;
+    form.SetBounds(40, 40, 400, 300);
+    EXPECT_EQ(again.Count(field, WM_WINDOWPOSCHANGING), 0);
+    EXPECT_EQ(again.Count(check, WM_WINDOWPOSCHANGING), 0);
+    EXPECT_EQ(again.Count(field, WM_SHOWWINDOW), 0);
+  }
+
+  // Moved and hidden: each window follows once.
+  form.Children().back()->SetBounds(25, 30, 300, 200);
+  GetWindowRect(field, &r);
+  MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 35);
+  form.Children().back()->SetVisible(false);
+  EXPECT_FALSE(IsWindowVisible(field));
+  EXPECT_FALSE(IsWindowVisible(check));
+}
+
+TEST_F(PaintCostTest, AFreedFieldsWindowIsHiddenAtOnceAndDestroyedByReap) {
+  auto page = std::make_unique<ui::Frame>("Page");
+  page->SetBounds(20, 30, 300, 200);
+  auto& edit = page->Add<ui::Edit>("Edit1");
+  edit.SetBounds(10, 40, 120, 21);
+  ui::Control& placed = form.Insert(std::move(page));
+  HWND field = WindowOf(edit);
+  ASSERT_TRUE(IsWindowVisible(field));
+  SetFocus(field);
+  ASSERT_EQ(GetFocus(), field);
+
+  form.Remove(placed);  // the control and its page are freed here
+  ASSERT_TRUE(IsWindow(field)) << "kept until the screen is painted";
+  EXPECT_FALSE(IsWindowVisible(field));
+  EXPECT_NE(GetFocus(), field) << "the focus does not stay in a freed field";
+  EXPECT_EQ(win32::Win32NativeControl::FromHandle(field), nullptr) << "no control answers for it";
+  // Its notifications reach nobody.
+  SendMessageW(Window(), WM_COMMAND, MAKEWPARAM(0, EN_CHANGE), LPARAM(field));
+
+  auto* native = dynamic_cast<win32::Win32NativeForm*>(form.Native());
+  ASSERT_NE(native, nullptr);
+  native->Reap();
+  EXPECT_FALSE(IsWindow(field));
+  native->Reap();  // nothing left: a second pass touches nothing
+}
+
+}  // namespace
