@@ -37,7 +37,7 @@ inline constexpr const char* SNextNeedsPath = "Enter the database path to go on"
 inline constexpr const char* SNextNeedsName = "Enter the company name to go on";
 inline constexpr const char* SNextNeedsFiscalYear =
     "Enter the fiscal year and the number of periods to go on";
-inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on)";
+inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on, Alt+T its captions)";
 
 }  // namespace tutorial
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Tutorial/Captions.h"
 #include "Tutorial/StepPages.h"
 #include "Tutorial/dmMain.h"
 #include "Tutorial/host/app_data.h"
@@ -60,6 +61,11 @@ class TfmMain : public ui::Form {
   // The narration mute, kept in the registry across runs; muting silences what plays.
   bool NarrationMuted() const { return narrationMuted_; }
   void ToggleNarrationMute();
+  // Narration captions, kept in the registry across runs.
+  bool CaptionsOn() const { return captionStrip && captionStrip->CaptionsOn(); }
+  void ToggleCaptions();
+  // Shows the words of a narration file in the caption strip; an empty name clears it.
+  void ShowNarrationWords(const std::string& fileName);
 
   // --- components ---
   ui::Image* Image1 = nullptr;
@@ -70,6 +76,7 @@ class TfmMain : public ui::Form {
   components::TZndrSpeedButton* zsbNext = nullptr;
   components::TZndrSpeedButton* zsbHome = nullptr;
   components::TBackGroundSound* bgSound = nullptr;
+  TCaptionStrip* captionStrip = nullptr;
   ui::ActionList ActionList1;
   ui::Action* acExit = nullptr;
   ui::Action* acNext = nullptr;

@@ -9,6 +9,7 @@
 #include "platform/win32/system_message.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_native_form.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace win32 {
 namespace {
@@ -76,19 +77,24 @@ void Win32NativeControl::Sync(unsigned what) {
   HWND window = window_.Get();
   if (!window) return;
   if (what & (ui::syncBounds | ui::syncVisible)) {
-    // The form's coordinates are its window's client coordinates.
-    const ui::Rect r = control_.FormBounds();
+    // The form's coordinates are its window's client coordinates, at the form's scale.
+    const ui::Rect r = FormScale().ToDevice(control_.FormBounds());
     SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (what & ui::syncVisible) ShowWindow(window, control_.IsShowing() ? SW_SHOWNA : SW_HIDE);
   if (what & ui::syncEnabled) EnableWindow(window, control_.Enabled());
   if (what & ui::syncFont) {
-    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Get(control_.GetFont())),
-                 TRUE);
+    const ui::Font font = DeviceFont(control_.GetFont(), FormScale());
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Fonts().Get(font)), TRUE);
   }
   if (what & ui::syncColor) InvalidateRect(window, nullptr, TRUE);
   SyncKind(what);
+}
+
+ui::Scale Win32NativeControl::FormScale() const {
+  const Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get()));
+  return form ? form->GetScale() : ui::Scale();
 }
 
 void Win32NativeControl::Focus() {

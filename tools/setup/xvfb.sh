@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Xvfb on a free display, 1024x768x24, stopped when the shell exits.
+# Xvfb on a free display, 1024x768x24 (XVFB_SCREEN=WxHxD for another), stopped when the shell exits.
 #   source tools/setup/xvfb.sh; xvfb_start      # exports DISPLAY
 #   tools/setup/xvfb.sh COMMAND [ARGS...]       # runs COMMAND with its own Xvfb
 
@@ -10,7 +10,7 @@ xvfb_start() {
   local fdfile
   fdfile=$(mktemp)
   # -displayfd: the server itself takes the first free display number and reports it.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >"$XVFB_LOG" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fdfile" >"$XVFB_LOG" 2>&1 &
   XVFB_PID=$!
   local i display=
   for i in $(seq 1 100); do
