@@ -11,6 +11,7 @@
 
 #include "platform/ui/picture.h"
 
+#include "platform/ui/geometry.h"
 #include "platform/ui/image_list.h"
 #include "platform/win32/unique_handle.h"
 
