@@ -51,15 +51,20 @@ const std::string& NarrationWords::Of(std::string_view fileName) const {
 }
 
 const NarrationWords& ShippedNarrationWords() {
-  static const NarrationWords table = [] {
+  // Kept once read; a failed read is tried again next time instead of leaving captions blank
+  // for the library's life.
+  static NarrationWords table;
+  static bool loaded = false;
+  if (!loaded) {
     try {
       const std::vector<uint8_t> bytes = os::LoadResource("narration.txt");
-      return NarrationWords::Parse(
+      table = NarrationWords::Parse(
           std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+      loaded = true;
     } catch (...) {
-      return NarrationWords();
+      // No table: the strip stays empty, the narration goes on.
     }
-  }();
+  }
   return table;
 }
 
@@ -90,11 +95,17 @@ void TCaptionStrip::UpdateVisible() { SetVisible(on_ && !words_.empty()); }
 void TCaptionStrip::Paint(ui::Canvas& canvas) const {
   const ui::Rect band = ui::Rect::FromBounds(0, 0, Width(), Height());
   canvas.RoundRect(band, 8, 8, {skin::kCaptionBorder, 1}, {skin::kCaptionBand});
-  const ui::Font font = skin::CaptionText();
-  const ui::Rect box = band.Inflate(-6);
+  const ui::Rect box{6, 4, Width() - 6, Height() - 4};
   const unsigned flags = ui::tfWordBreak | ui::tfCenter | ui::tfNoPrefix;
+  // The longest narrations need four lines at the strip's size: they get a smaller font
+  // rather than losing their end.
+  ui::Font font = skin::CaptionText();
+  ui::Size used = canvas.MeasureText(words_, font, flags, box.Width());
+  for (int smaller = 0; smaller < 2 && used.height > box.Height(); ++smaller) {
+    --font.height;
+    used = canvas.MeasureText(words_, font, flags, box.Width());
+  }
   // Centred vertically: short narrations sit in the middle of the band.
-  const ui::Size used = canvas.MeasureText(words_, font, flags, box.Width());
   const int top = box.top + std::max(0, (box.Height() - used.height) / 2);
   canvas.DrawText(words_, {box.left, top, box.right, box.bottom}, font, flags);
 }

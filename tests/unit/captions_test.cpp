@@ -5,6 +5,7 @@
 #include "Tutorial/AssPblcVars.h"
 #include "Tutorial/Captions.h"
 #include "platform/headless/headless_sound_device.h"
+#include "platform/headless/recording_canvas.h"
 #include "platform/os/sound_device.h"
 #include "tests/unit/sound_test_support.h"
 #include "tests/unit/wizard_fixture.h"
@@ -30,6 +31,31 @@ TEST(NarrationWordsTest, ReadsNameTabWordsLinesAndFindsNamesInAnyCase) {
   EXPECT_EQ(table.Of("empty.wav"), "");
   EXPECT_EQ(table.Of("missing.wav"), "");
   EXPECT_EQ(NarrationWords::Parse("").Size(), 0u);
+}
+
+// The font the strip draws `words` with, and whether the laid-out text fits inside it.
+std::pair<int, bool> DrawnFont(const std::string& words) {
+  tutorial::TCaptionStrip strip("strip");
+  strip.SetBounds(0, 0, 410, 54);
+  strip.SetWords(words);
+  headless::RecordingCanvas canvas;
+  strip.Paint(canvas);
+  for (const auto& op : canvas.Ops()) {
+    if (op.kind != headless::DrawOp::Text) continue;
+    const ui::Size used = canvas.MeasureText(op.text, op.font, op.flags, op.rect.Width());
+    return {op.font.height, op.rect.top + used.height <= 54};
+  }
+  return {0, false};
+}
+
+class CaptionStripTest : public HeadlessTest {};
+
+TEST_F(CaptionStripTest, LongNarrationsGetASmallerFontInsteadOfLosingTheirEnd) {
+  const NarrationWords& words = tutorial::ShippedNarrationWords();
+  EXPECT_EQ(DrawnFont(words.Of("open.wav")), std::make_pair(12, true));
+  const auto [height, fits] = DrawnFont(words.Of("12.wav"));  // the longest one
+  EXPECT_LT(height, 12);
+  EXPECT_TRUE(fits);
 }
 
 class CaptionsTest : public WizardTest {
