@@ -77,6 +77,8 @@ check_eq "Alt+T again hides the strip" 0 "$(lines captions_hidden)"
 check_eq "and stores that" 0 "$(reg_query "$TUTORIAL_KEY" NarrationCaptions)"
 key alt+t
 press $EXIT_XY
+sleep 1
+screenshot captions_after_exit >/dev/null
 wait_exit 30
 check_eq "Exit ends the first run" 0 "$DEMO_EXIT"
 
