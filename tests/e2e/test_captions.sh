@@ -76,6 +76,8 @@ screenshot captions_hidden >/dev/null
 check_eq "Alt+T again hides the strip" 0 "$(lines captions_hidden)"
 check_eq "and stores that" 0 "$(reg_query "$TUTORIAL_KEY" NarrationCaptions)"
 key alt+t
+# Exit once the chain has ended (the strip empties).
+check "when the chain ends, the strip empties" wait_lines 0 captions_chain_ended 160
 press $EXIT_XY
 sleep 1
 screenshot captions_after_exit >/dev/null
@@ -86,6 +88,7 @@ check_eq "Exit ends the first run" 0 "$DEMO_EXIT"
 run keep
 check "a second run shows the captions by itself" wait_lines 1 captions_second_run 80
 key alt+t
+wait_lines 0 captions_second_hidden 10
 press $EXIT_XY
 wait_exit 30
 check_eq "the second run hid them again" 0 "$(reg_query "$TUTORIAL_KEY" NarrationCaptions)"
