@@ -42,7 +42,7 @@ inline constexpr const char* SPlayNarration = "Play narration: ";
 // A check mark's name for screen readers: "Task 3 done".
 inline constexpr const char* STaskMarkDone = "Task %d done";
 inline constexpr const char* STaskMarkNotDone = "Task %d not done";
-inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on)";
+inline constexpr const char* SVoiceButtonHint = "Listen (Alt+M turns the narration off or on, Alt+T its captions)";
 
 }  // namespace tutorial
 

@@ -70,6 +70,8 @@ void TfmContentSheet::PlaySound(const std::string& fileName) {
   try {
     components::TBackGroundSound& player = owner_.BgSound();
     if (player.IsPlaying()) player.Stop();
+    // What the assistant says is shown also when it is not heard (muted, skipped, missing).
+    owner_.ShowNarrationWords(fileName);
     if (fileName.empty() || owner_.NarrationMuted()) return;
     if (automatic_ > 0 && os::ScreenReaderActive()) return;
     const std::string path = SoundFolder() + fileName;
@@ -83,6 +85,7 @@ void TfmContentSheet::PlaySound(const std::string& fileName) {
 }
 
 void TfmContentSheet::StopSound() {
+  owner_.ShowNarrationWords({});
   try {
     components::TBackGroundSound& player = owner_.BgSound();
     if (player.IsPlaying()) player.Stop();
@@ -124,6 +127,10 @@ bool TfmContentSheet::HandleMessage(unsigned message, uintptr_t wparam, intptr_t
 }
 
 bool TfmContentSheet::DialogChar(char32_t ch) {
+  if (ch == U't') {
+    owner_.ToggleCaptions();
+    return true;
+  }
   if (ch != U'm') return false;
   owner_.ToggleNarrationMute();
   return true;

@@ -78,7 +78,8 @@ class TfmContentSheet : public ui::Frame {
   int SoundTag() const { return soundTag_; }
   // The close message (0x0010) goes on to the parent, so it closes the wizard window.
   bool HandleMessage(unsigned message, uintptr_t wparam, intptr_t lparam, intptr_t& result);
-  // Alt+M (or M outside an edit) mutes or unmutes the narration.
+  // Alt+M (or M outside an edit) mutes or unmutes the narration; Alt+T (or T) shows or
+  // hides its captions.
   bool DialogChar(char32_t ch) override;
 
   bool JustCreated() const { return FJustCreated; }

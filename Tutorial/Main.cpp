@@ -24,6 +24,7 @@
 #include "platform/ui/focus_order.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
+#include "platform/ui/resource_picture.h"
 
 namespace tutorial {
 namespace {
@@ -38,7 +39,7 @@ constexpr int kTagExit = 1, kTagNext = 2, kTagPrevious = 3, kTagFinish = 4, kTag
 std::shared_ptr<const ui::Picture> LoadBackground() {
   static std::shared_ptr<const ui::Picture> picture;
   if (!picture)
-    picture = std::make_shared<ui::Picture>(ui::Picture::FromJpeg(os::LoadResource("main_background.jpg")));
+    picture = std::make_shared<ui::Picture>(ui::LoadResourcePicture("main_background.jpg"));
   return picture;
 }
 
@@ -86,6 +87,8 @@ TfmMain::TfmMain(std::string hostExecutable)
     MainData_ = std::make_unique<TdmMainData>(
         std::move(hostExecutable), [this](const std::exception& e) { ApplicationEvents1Exception(e); });
     CreateComponents();
+    // A screen too small for the design at its scale draws it smaller, never cut off.
+    app.GetBackend().SetDesignSize({Image1->Width(), Image1->Height()});
     const ui::Size desktop = app.DesktopSize();
     if (desktop.width > Image1->Width() || desktop.height > Image1->Height())
       OffsetControls((desktop.width - Image1->Width()) / 2, (desktop.height - Image1->Height()) / 2);
@@ -161,6 +164,11 @@ void TfmMain::CreateComponents() {
   bgSound = &Add<components::TBackGroundSound>("bgSound");
   bgSound->SetBounds(64, 318, 50, 50);
   bgSound->OnTerminate = [this](components::TBackGroundSound& sender) { bgSoundTerminate(sender); };
+
+  // Over the middle of the navigation bar, between Minimize and Home: no control lies there.
+  captionStrip = &Add<TCaptionStrip>("captionStrip");
+  captionStrip->SetBounds(100, 543, 410, 54);
+  captionStrip->SetVisible(false);
 }
 
 components::TZndrSpeedButton& TfmMain::AddNavButton(const char* name, ui::Action& action, int left,
@@ -202,6 +210,18 @@ void TfmMain::ReadSettings() {
   } catch (const os::RegistryTypeError&) {
     // Our own setting: a value of another type reads as not muted and is rewritten on the next toggle.
   }
+  captionStrip->SetCaptionsOn(ReadCaptionsSetting(*key, narrationMuted_));
+}
+
+void TfmMain::ToggleCaptions() {
+  captionStrip->SetCaptionsOn(!captionStrip->CaptionsOn());
+  auto key = os::Reg().OpenCurrentUser(std::string(kRegistryKey) + "\\" + kTutorialSubKey, true);
+  key->WriteString(kNarrationCaptionsValue, captionStrip->CaptionsOn() ? "1" : "0");
+}
+
+void TfmMain::ShowNarrationWords(const std::string& fileName) {
+  if (!captionStrip) return;
+  captionStrip->SetWords(fileName.empty() ? std::string() : ShippedNarrationWords().Of(fileName));
 }
 
 void TfmMain::ToggleNarrationMute() {
@@ -445,6 +465,8 @@ void TfmMain::CloseQuery(bool& canClose) {
 void TfmMain::bgSoundTerminate(components::TBackGroundSound& sender) {
   TfmContentSheet* page = PageOf(FCurrentStep);
   if (!page || sender.Tag() == 0 || page->SoundTag() != sender.Tag()) return;
+  // The file has been said; a chain shows the next one's words when it plays it.
+  ShowNarrationWords({});
   TfmContentSheet::Automatic automatic(*page);
   page->SoundFinished(os::FileSystem::NameOf(sender.FileName()));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Tutorial/Captions.h"
 #include "Tutorial/StepPages.h"
 #include "Tutorial/dmMain.h"
 #include "Tutorial/host/app_data.h"
@@ -64,6 +65,11 @@ class TfmMain : public ui::Form {
   // The company values of a run that ended abruptly were put back and are still pending, so
   // that the start page offers to continue with them (MainProgress.cpp).
   bool HoldsRestoredEntries() const;
+  // Narration captions, kept in the registry across runs.
+  bool CaptionsOn() const { return captionStrip && captionStrip->CaptionsOn(); }
+  void ToggleCaptions();
+  // Shows the words of a narration file in the caption strip; an empty name clears it.
+  void ShowNarrationWords(const std::string& fileName);
 
   // --- components ---
   ui::Image* Image1 = nullptr;
@@ -74,6 +80,7 @@ class TfmMain : public ui::Form {
   components::TZndrSpeedButton* zsbNext = nullptr;
   components::TZndrSpeedButton* zsbHome = nullptr;
   components::TBackGroundSound* bgSound = nullptr;
+  TCaptionStrip* captionStrip = nullptr;
   ui::ActionList ActionList1;
   ui::Action* acExit = nullptr;
   ui::Action* acNext = nullptr;

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "Tutorial/AssMesages.h"
-#include "platform/os/resources.h"
+#include "platform/ui/resource_picture.h"
 #include "platform/ui/picture.h"
 
 namespace tutorial {
@@ -18,8 +18,7 @@ constexpr ui::Color kMessageColor = ui::Rgb(255, 213, 170);
 // The background is decoration: without it the dialog still asks its question.
 std::shared_ptr<const ui::Picture> LoadBackground() {
   try {
-    const auto bytes = os::LoadResource("message_background.jpg");
-    return std::make_shared<const ui::Picture>(ui::Picture::FromJpeg(bytes));
+    return std::make_shared<const ui::Picture>(ui::LoadResourcePicture("message_background.jpg"));
   } catch (const std::exception&) {
     return nullptr;
   }

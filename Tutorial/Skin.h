@@ -27,6 +27,11 @@ inline constexpr ui::Color kOptionHotFontColor = ui::Rgb(128, 0, 64);
 // Buttons that fill in a value (the fiscal year page's "Current Year", "Default").
 inline ui::Font ValueButton() { return {"Arial", 16, false, false, false, ui::clNavy}; }
 
+// The narration caption strip over the navigation bar.
+inline constexpr ui::Color kCaptionBand = ui::Rgb(18, 22, 56);
+inline constexpr ui::Color kCaptionBorder = kAccent;
+inline ui::Font CaptionText() { return {"Arial", 12, true, false, false, ui::Rgb(250, 246, 234)}; }
+
 inline ui::Font TitleFont() { return {"Times New Roman", 26, true, false, false, kAccent}; }
 inline ui::Font TextFont() { return {"Arial", 15, false, false, false, kInk}; }
 inline ui::Font EditFont() { return {"Arial", 15, false, false, false, ui::clWindowText}; }

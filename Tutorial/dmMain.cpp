@@ -8,6 +8,7 @@
 #include "platform/os/file_system.h"
 #include "platform/os/registry.h"
 #include "platform/os/resources.h"
+#include "platform/ui/resource_picture.h"
 
 namespace tutorial {
 namespace {
@@ -120,7 +121,7 @@ TdmMainData::TdmMainData(std::string hostExecutable, ErrorSink showError)
 }
 
 void TdmMainData::LoadPictures() {
-  auto strip = [](const char* name) { return ui::Picture::FromBmp(os::LoadResource(name)); };
+  auto strip = [](const char* name) { return ui::LoadResourcePicture(name); };
   TutorialImg.AddStrip(strip("tutorial_images.bmp"));
   NormImageList.AddStrip(strip("norm_images.bmp"));
   HotImageList.AddStrip(strip("hot_images.bmp"));

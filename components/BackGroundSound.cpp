@@ -9,7 +9,9 @@ TBackGroundSound::TBackGroundSound(std::string name) : ui::Control(std::move(nam
 
 TBackGroundSound::~TBackGroundSound() {
   if (FDeviceID != 0) {
+    // A device closed while it plays races its player thread on some systems: stop it first.
     os::MciParams params;
+    if (FOpen && GetMode() == 2) os::Sound().SendCommand(FDeviceID, mci::kStop, mci::kWait, params);
     os::Sound().SendCommand(FDeviceID, mci::kClose, mci::kWait, params);
   }
 }

@@ -14,13 +14,14 @@
 #include "platform/ui/canvas.h"
 #include "platform/ui/db_edit.h"
 #include "platform/ui/errors.h"
+#include "platform/ui/resource_picture.h"
 #include "platform/ui/form.h"
 
 namespace components {
 namespace {
 
 ui::Picture ResourceGlyph(const char* name) {
-  return ui::Picture::FromBmp(os::LoadResource(name));
+  return ui::LoadResourcePicture(name);
 }
 
 // The field's value as a number; an empty field counts as 0.

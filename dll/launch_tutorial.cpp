@@ -11,6 +11,7 @@
 #include "dll/library.h"
 #include "platform/ui/errors.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -48,6 +49,8 @@ extern "C" __declspec(dllexport) int __stdcall LaunchTutorial(const host::TZndrA
     Platform();
     // Inside DllMain the loader lock is held: the shared settings are read here instead.
     tutorial::LoadSharedSettings();
+    // The assistant's windows follow their monitor's DPI; the host's own setting stays.
+    win32::ThreadDpiAwareness dpiAwareness;
     return tutorial::RunTutorial(*appData, ProcessExecutable()) ? 1 : 0;
   } catch (const std::exception& e) {
     ShowStartError(e.what());

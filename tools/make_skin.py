@@ -6,6 +6,8 @@
 Everything is drawn from code with fonts from Debian font packages, so a run
 with the same Pillow and libjpeg gives the same bytes.  Shapes are drawn at a
 multiple of the final size and scaled down, which gives clean antialiasing.
+Every picture is also written at twice its size ("..._2x"), drawn from the same
+shapes, for screens drawn at a larger scale.
 The image lists are written as 32-bit BI_RGB bitmaps by our own writer and
 read back by our own reader before the run counts as done: Pillow writes such
 files but drops the alpha byte when it reads them, so it cannot check them.
@@ -33,6 +35,7 @@ NAVY_DEEP = (18, 22, 56)
 CREAM = (250, 246, 234)
 MIST = (188, 198, 228)      # secondary glyph tone on navy tiles
 CLEAR = (0, 0, 0, 0)        # drawing with it cuts holes into a glyph layer
+OUT = 1                     # output pixels per design pixel: 1, then 2 for the "_2x" set
 
 
 def font(name, size):
@@ -166,7 +169,7 @@ class Sketch:
         self.img.alpha_composite(layer)
 
     def result(self):
-        return self.img.resize((round(self.w), round(self.h)), Image.BOX)
+        return self.img.resize((round(self.w * OUT), round(self.h * OUT)), Image.BOX)
 
 
 # --------------------------------------------------------------------------
@@ -226,6 +229,7 @@ OUTLINE = (22, 22, 48)
 
 def outlined_glyph(w, h, ss, shape, tones, outline=OUTLINE, outline_px=1.0):
     """Renders shape() filled with a top-to-bottom gradient inside a dark outline."""
+    ss *= OUT
     sk = Sketch(w, h, ss)
     shape(sk)
     mask = sk.img.getchannel("A")
@@ -235,13 +239,13 @@ def outlined_glyph(w, h, ss, shape, tones, outline=OUTLINE, outline_px=1.0):
     out.paste(Image.new("RGBA", sk.img.size, rgba(outline)), (0, 0), halo)
     grad = vertical_gradient(sk.img.width, sk.img.height, rgba(tones[0]), rgba(tones[1]))
     out.paste(grad, (0, 0), mask)
-    return out.resize((w, h), Image.BOX)
+    return out.resize((w * OUT, h * OUT), Image.BOX)
 
 
 def nav_strip(tones):
-    strip = Image.new("RGBA", (28 * len(NAV_GLYPHS), 28), CLEAR)
+    strip = Image.new("RGBA", (28 * OUT * len(NAV_GLYPHS), 28 * OUT), CLEAR)
     for i, (_, _, shape) in enumerate(NAV_GLYPHS):
-        strip.paste(outlined_glyph(28, 28, 8, shape, tones), (28 * i, 0))
+        strip.paste(outlined_glyph(28, 28, 8, shape, tones), (28 * OUT * i, 0))
     return strip
 
 
@@ -845,6 +849,7 @@ TILE_TOP, TILE_BOTTOM = (60, 76, 142), (28, 37, 86)
 
 
 def tutorial_icon(glyph, ss=8):
+    ss *= OUT
     sk = Sketch(32, 32, ss)
     shadow = Sketch(32, 32, ss)
     shadow.rect(1, 1.8, 31, 31.6, (10, 14, 40, 90), r=6)
@@ -860,9 +865,9 @@ def tutorial_icon(glyph, ss=8):
 
 
 def tutorial_strip():
-    strip = Image.new("RGBA", (32 * len(TUTORIAL_ICONS), 32), CLEAR)
+    strip = Image.new("RGBA", (32 * OUT * len(TUTORIAL_ICONS), 32 * OUT), CLEAR)
     for i, (_, glyph) in enumerate(TUTORIAL_ICONS):
-        strip.paste(tutorial_icon(glyph), (32 * i, 0))
+        strip.paste(tutorial_icon(glyph), (32 * OUT * i, 0))
     return strip
 
 
@@ -895,7 +900,7 @@ def emblem(s, cx, cy, r):
 
 
 def main_background():
-    w, h, ss = 800, 600, BG_SS
+    w, h, ss = 800, 600, BG_SS * OUT
     sk = Sketch(w, h, ss)
     sk.img.paste(vertical_gradient(w * ss, h * ss, (229, 232, 239), (212, 217, 228)))
 
@@ -960,7 +965,7 @@ def main_background():
 
 
 def message_background():
-    w, h, ss = 450, 180, BG_SS
+    w, h, ss = 450, 180, BG_SS * OUT
     vis_w, vis_h = 449, 154
     sk = Sketch(w, h, ss)
     sk.img.paste(vertical_gradient(w * ss, h * ss, (44, 40, 104), (24, 22, 64)))
@@ -1004,7 +1009,8 @@ def spin_glyph(rows):
         for x, ch in enumerate(row):
             if ch == "X":
                 img.putpixel((x, y), (0, 0, 0, 255))
-    return img
+    # pixel art: each pixel becomes a block, never smoothed
+    return img.resize((9 * OUT, 6 * OUT), Image.NEAREST)
 
 
 # --------------------------------------------------------------------------
@@ -1146,23 +1152,32 @@ def main():
     args = ap.parse_args()
     os.makedirs(args.out, exist_ok=True)
 
-    main_bg = main_background()
-    message_bg = message_background()
-    norm = nav_strip(NORMAL_TONES)
-    hot = nav_strip(HOT_TONES)
-    tutorial = tutorial_strip()
-    check = check_mark()
+    global OUT
+    for OUT in (1, 2):
+        main_bg = main_background()
+        message_bg = message_background()
+        norm = nav_strip(NORMAL_TONES)
+        hot = nav_strip(HOT_TONES)
+        tutorial = tutorial_strip()
+        check = check_mark()
 
-    write_jpeg(os.path.join(args.out, "main_background.jpg"), main_bg, (800, 600))
-    write_jpeg(os.path.join(args.out, "message_background.jpg"), message_bg, (450, 180))
-    write_bmp(os.path.join(args.out, "norm_images.bmp"), norm, (168, 28))
-    write_bmp(os.path.join(args.out, "hot_images.bmp"), hot, (168, 28))
-    write_bmp(os.path.join(args.out, "tutorial_images.bmp"), tutorial, (32 * 59, 32))
-    write_bmp(os.path.join(args.out, "check_mark.bmp"), check, (17, 16))
-    write_bmp(os.path.join(args.out, "DBSpinUp.bmp"), spin_glyph(SPIN_ARROW), (9, 6))
-    write_bmp(os.path.join(args.out, "DBSpinDown.bmp"), spin_glyph(SPIN_ARROW[::-1]), (9, 6))
-    if args.preview:
-        preview(main_bg, message_bg, norm, hot, tutorial, check).save(args.preview)
+        def out(name):
+            stem, ext = os.path.splitext(name)
+            return os.path.join(args.out, stem + ("_2x" if OUT == 2 else "") + ext)
+
+        def size(w, h):
+            return (w * OUT, h * OUT)
+
+        write_jpeg(out("main_background.jpg"), main_bg, size(800, 600))
+        write_jpeg(out("message_background.jpg"), message_bg, size(450, 180))
+        write_bmp(out("norm_images.bmp"), norm, size(168, 28))
+        write_bmp(out("hot_images.bmp"), hot, size(168, 28))
+        write_bmp(out("tutorial_images.bmp"), tutorial, size(32 * 59, 32))
+        write_bmp(out("check_mark.bmp"), check, size(17, 16))
+        write_bmp(out("DBSpinUp.bmp"), spin_glyph(SPIN_ARROW), size(9, 6))
+        write_bmp(out("DBSpinDown.bmp"), spin_glyph(SPIN_ARROW[::-1]), size(9, 6))
+        if args.preview and OUT == 1:
+            preview(main_bg, message_bg, norm, hot, tutorial, check).save(args.preview)
     return 0
 
 

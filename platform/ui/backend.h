@@ -34,8 +34,11 @@ class Backend {
   virtual void StartTimer(Timer& timer) = 0;
   virtual void StopTimer(Timer& timer) = 0;
 
-  // The whole area of all monitors.
+  // The whole area of all monitors, in design pixels (device pixels over the screen's scale).
   virtual Size DesktopSize() = 0;
+  // The size the application's windows are designed for: a screen whose scale would make it
+  // larger than the work area is drawn at a smaller scale, so that the design fits.
+  virtual void SetDesignSize(Size design) { (void)design; }
   // The platform's standard error box, modal, with the message.
   virtual void ShowErrorBox(const std::string& message) = 0;
   // The cursor shown everywhere while not Default (the hour-glass during host calls).

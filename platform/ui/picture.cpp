@@ -111,11 +111,19 @@ Picture Picture::Crop(int x, int y, int w, int h) const {
                   &pixels_[(size_t(y + row) * size_t(width_) + size_t(x + col)) * 4], 4);
     }
   }
+  if (double_) out.double_ = std::make_shared<const Picture>(double_->Crop(2 * x, 2 * y, 2 * w, 2 * h));
   return out;
+}
+
+bool Picture::SetDouble(std::shared_ptr<const Picture> twice) {
+  if (twice && (twice->width_ != 2 * width_ || twice->height_ != 2 * height_)) return false;
+  double_ = std::move(twice);
+  return true;
 }
 
 Picture Picture::Greyed() const {
   Picture out = *this;
+  if (double_) out.double_ = std::make_shared<const Picture>(double_->Greyed());
   for (size_t i = 0; i < out.pixels_.size(); i += 4) {
     uint8_t* p = &out.pixels_[i];
     const int luma = (p[0] * 29 + p[1] * 150 + p[2] * 77) >> 8;

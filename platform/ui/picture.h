@@ -1,6 +1,7 @@
 #pragma once
 // A decoded picture: 32-bit pixels, top-down rows, bytes B, G, R, A (straight alpha).
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -22,7 +23,13 @@ class Picture {
   const uint8_t* Pixels() const { return pixels_.data(); }
   uint8_t* Pixels() { return pixels_.data(); }
 
-  // A copy of the rectangle (x, y, w, h); used to cut image-list strips.
+  // The same picture made at twice the size, for screens drawn at a larger scale; nullptr
+  // when there is none. A double whose size is not exactly twice this one's is refused.
+  const Picture* Double() const { return double_.get(); }
+  bool SetDouble(std::shared_ptr<const Picture> twice);
+
+  // A copy of the rectangle (x, y, w, h); used to cut image-list strips. The double, if
+  // any, is cut to match.
   Picture Crop(int x, int y, int w, int h) const;
   // The greyed look of disabled pictures: luminance, lightened, alpha kept.
   Picture Greyed() const;
@@ -31,6 +38,7 @@ class Picture {
   int width_ = 0;
   int height_ = 0;
   std::vector<uint8_t> pixels_;
+  std::shared_ptr<const Picture> double_;
 };
 
 }  // namespace ui

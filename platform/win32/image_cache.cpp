@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/ui/picture.h"
+#include "platform/ui/picture_resample.h"
 
 namespace win32 {
 namespace {
@@ -48,19 +49,60 @@ HBITMAP MakePremultiplied(const ui::Picture& picture) {
   return bitmap;
 }
 
+// A large picture is recognised by its size and a sample of its pixels: hashing a whole
+// background on every paint would cost more than the paint.
+uint64_t SampleFingerprint(const ui::Picture& picture) {
+  uint64_t hash = 1469598103934665603ull ^ uint64_t(picture.Width()) << 32 ^ uint64_t(picture.Height());
+  const size_t count = size_t(picture.Width()) * size_t(picture.Height());
+  const size_t step = count / 4096 + 1;
+  const uint8_t* pixels = picture.Pixels();
+  for (size_t i = 0; i < count; i += step) {
+    for (int c = 0; c < 4; ++c) {
+      hash ^= pixels[i * 4 + size_t(c)];
+      hash *= 1099511628211ull;
+    }
+  }
+  return hash;
+}
+
+// The source to scale from: the double when the target is larger than the picture itself.
+const ui::Picture& ClosestSource(const ui::Picture& picture, ui::Size size) {
+  const ui::Picture* twice = picture.Double();
+  if (twice && (size.width > picture.Width() || size.height > picture.Height())) return *twice;
+  return picture;
+}
+
 }  // namespace
+
+const ui::Picture& ImageCache::Scaled(const ui::Picture& picture, ui::Size size) {
+  if (size.width == picture.Width() && size.height == picture.Height()) return picture;
+  const ui::Picture& source = ClosestSource(picture, size);
+  if (size.width == source.Width() && size.height == source.Height()) return source;
+  const uint64_t fingerprint = SampleFingerprint(source);
+  // Pictures come and go with their pages; the few that show at once stay cached.
+  if (scaled_.size() > 32) scaled_.clear();
+  ScaledEntry& entry = scaled_[ScaledKey{&picture, size.width, size.height}];
+  if (entry.picture.IsEmpty() || entry.fingerprint != fingerprint) {
+    entry.picture = ui::Resample(source, size.width, size.height);
+    entry.fingerprint = fingerprint;
+  }
+  return entry.picture;
+}
 
 ImageCache::~ImageCache() {
   for (ui::ImageList* list : observed_) list->RemoveObserver(this);
 }
 
-HBITMAP ImageCache::Get(const ui::ImageList& list, int index, bool greyed) {
+HBITMAP ImageCache::Get(const ui::ImageList& list, int index, bool greyed, ui::Size size) {
   const ui::Picture* picture = greyed ? list.GreyedImage(index) : list.Image(index);
   if (!picture || picture->IsEmpty()) return nullptr;
+  if (size.width <= 0 || size.height <= 0) size = {picture->Width(), picture->Height()};
   const uint64_t fingerprint = Fingerprint(*picture);
-  Entry& entry = entries_[Key{&list, index, greyed}];
+  Entry& entry = entries_[Key{&list, index, greyed, size.width, size.height}];
   if (!entry.bitmap || entry.fingerprint != fingerprint) {
-    entry.bitmap.Reset(MakePremultiplied(*picture));
+    const ui::Picture& source = ClosestSource(*picture, size);
+    const bool exact = size.width == source.Width() && size.height == source.Height();
+    entry.bitmap.Reset(MakePremultiplied(exact ? source : ui::Resample(source, size.width, size.height)));
     entry.fingerprint = fingerprint;
   }
   // Observing needs a mutable list; the list itself is not changed.

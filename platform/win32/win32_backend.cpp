@@ -17,6 +17,7 @@
 #include "platform/win32/win32_combo_box.h"
 #include "platform/win32/win32_edit.h"
 #include "platform/win32/win32_native_form.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace win32 {
 namespace {
@@ -178,7 +179,20 @@ LRESULT CALLBACK Win32Backend::MessageWindowProc(HWND window, UINT message, WPAR
 }
 
 ui::Size Win32Backend::DesktopSize() {
-  return {GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const ui::Scale scale = ScaleForNewForm();
+  return {scale.ToDesign(GetSystemMetrics(SM_CXVIRTUALSCREEN)),
+          scale.ToDesign(GetSystemMetrics(SM_CYVIRTUALSCREEN))};
+}
+
+ui::Scale Win32Backend::ScaleForNewForm() const {
+  HWND active = GetActiveWindow();
+  HMONITOR monitor = active ? MonitorFromWindow(active, MONITOR_DEFAULTTOPRIMARY)
+                            : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  return ScaleForDpi(MonitorDpi(monitor), monitor);
+}
+
+ui::Scale Win32Backend::ScaleForDpi(int dpi, HMONITOR monitor) const {
+  return win32::ScaleForDpi(dpi, monitor, designSize_);
 }
 
 HWND Win32Backend::ErrorBoxOwner() const {

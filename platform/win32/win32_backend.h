@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ui/backend.h"
+#include "platform/ui/scale.h"
 #include "platform/win32/font_cache.h"
 #include "platform/win32/image_cache.h"
 #include "platform/win32/unique_handle.h"
@@ -32,6 +33,11 @@ class Win32Backend : public ui::Backend {
   void StartTimer(ui::Timer& timer) override;
   void StopTimer(ui::Timer& timer) override;
   ui::Size DesktopSize() override;
+  void SetDesignSize(ui::Size design) override { designSize_ = design; }
+  // The scale of a form made now: that of the monitor of the active window (the primary one
+  // without), fitted to the design size.
+  ui::Scale ScaleForNewForm() const;
+  ui::Scale ScaleForDpi(int dpi, HMONITOR monitor) const;
   void ShowErrorBox(const std::string& message) override;
   void SetOverrideCursor(ui::Cursor cursor) override;
   ui::Color ResolveColor(ui::Color color) override;
@@ -62,6 +68,7 @@ class Win32Backend : public ui::Backend {
   std::map<UINT_PTR, ui::Timer*> timers_;
   UINT_PTR nextTimerId_ = 1;
   std::vector<ui::Form*> modalForms_;
+  ui::Size designSize_;
 };
 
 }  // namespace win32

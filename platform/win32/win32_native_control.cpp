@@ -13,6 +13,7 @@
 #include "platform/win32/system_message.h"
 #include "platform/win32/win32_backend.h"
 #include "platform/win32/win32_native_form.h"
+#include "platform/win32/win32_dpi.h"
 
 namespace win32 {
 namespace {
@@ -29,7 +30,9 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
   // Created where, as and with what it shows: placing, showing and enabling afterwards
   // would cost a round of window messages (and repaints) per field.
   const DWORD tabStop = control.TabStop() ? WS_TABSTOP : 0;
-  placed_ = control.FormBounds();
+  const Win32NativeForm* form = Win32NativeForm::FromHandle(parent);
+  const ui::Scale scale = form ? form->GetScale() : ui::Scale();
+  placed_ = scale.ToDevice(control.FormBounds());
   shown_ = control.IsShowing();
   enabled_ = control.Enabled();
   const DWORD state = (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
@@ -45,7 +48,7 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
   SetPropW(window, kSelfProperty, this);
   SetWindowSubclass(window, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   // Before its first paint, which comes later from the message loop: no redraw asked.
-  font_ = backend_.Fonts().Get(control_.GetFont());
+  font_ = backend_.Fonts().Get(DeviceFont(control_.GetFont(), scale));
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 }
 
@@ -96,8 +99,8 @@ void Win32NativeControl::Sync(unsigned what) {
   // Each window call only when the window differs from the model: a page placed or shown
   // again tells every field, most of which are already right.
   if (what & (ui::syncBounds | ui::syncVisible)) {
-    // The form's coordinates are its window's client coordinates.
-    const ui::Rect r = control_.FormBounds();
+    // The form's coordinates are its window's client coordinates, at the form's scale.
+    const ui::Rect r = FormScale().ToDevice(control_.FormBounds());
     if (r != placed_) {
       SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
@@ -117,7 +120,7 @@ void Win32NativeControl::Sync(unsigned what) {
     EnableWindow(window, enabled_);
   }
   if (what & ui::syncFont) {
-    HFONT font = backend_.Fonts().Get(control_.GetFont());
+    HFONT font = backend_.Fonts().Get(DeviceFont(control_.GetFont(), FormScale()));
     if (font != font_) {
       SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
       font_ = font;
@@ -125,6 +128,11 @@ void Win32NativeControl::Sync(unsigned what) {
   }
   if (what & ui::syncColor) InvalidateRect(window, nullptr, TRUE);
   SyncKind(what);
+}
+
+ui::Scale Win32NativeControl::FormScale() const {
+  const Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get()));
+  return form ? form->GetScale() : ui::Scale();
 }
 
 void Win32NativeControl::Focus() {

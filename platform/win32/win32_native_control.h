@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "platform/ui/scale.h"
 #include "platform/ui/windowed_control.h"
 #include "platform/win32/unique_handle.h"
 
@@ -54,6 +55,8 @@ class Win32NativeControl : public ui::NativeControl {
   Win32Backend& Backend() const { return backend_; }
   // A solid brush of the model's colour for WM_CTLCOLOR*; kept until the colour changes.
   HBRUSH ColorBrush();
+  // The scale of the form window this control sits in.
+  ui::Scale FormScale() const;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,

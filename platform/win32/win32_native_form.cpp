@@ -12,6 +12,7 @@
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_accessible.h"
 #include "platform/win32/win32_backend.h"
+#include "platform/win32/win32_dpi.h"
 #include "platform/win32/win32_hint_window.h"
 #include "platform/win32/win32_native_control.h"
 
@@ -38,6 +39,15 @@ constexpr DWORD kOwnStyles = WS_POPUP | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | 
 constexpr DWORD kOwnExStyles = WS_EX_DLGMODALFRAME;
 
 ui::Point PointOf(LPARAM lparam) { return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
+
+// Every realised control of the tree, for a change of scale.
+void ForEachNative(ui::Control& control, void (*apply)(ui::NativeControl&)) {
+  for (const auto& child : control.Children()) {
+    if (auto* windowed = dynamic_cast<ui::WindowedControl*>(child.get()); windowed && windowed->Native())
+      apply(*windowed->Native());
+    ForEachNative(*child, apply);
+  }
+}
 
 ui::MouseButton ButtonOf(UINT message) {
   switch (message) {
@@ -71,7 +81,7 @@ class FlagScope {
 }  // namespace
 
 Win32NativeForm::Win32NativeForm(Win32Backend& backend, ui::Form& form)
-    : backend_(backend), form_(form) {
+    : backend_(backend), form_(form), scale_(backend.ScaleForNewForm()) {
   const RECT outer = OuterRect();
   HWND window = CreateWindowExW(ExStyleOf(form), ClassAtom(backend.FormClass()),
                                 Widen(form.Caption()).c_str(), StyleOf(form), outer.left,
@@ -126,7 +136,7 @@ bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LP
   switch (message) {
     case WM_NCCALCSIZE: {
       result = DefWindowProcW(window, message, wparam, lparam);
-      if (const int border = form_.BorderWidth(); border > 0) {
+      if (const int border = scale_.LineWidth(form_.BorderWidth()); border > 0) {
         RECT* client = wparam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0]
                               : reinterpret_cast<RECT*>(lparam);
         InflateRect(client, -border, -border);
@@ -154,22 +164,22 @@ bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LP
         TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
         trackingLeave_ = TrackMouseEvent(&track) != FALSE;
       }
-      form_.HandleMouseMove(PointOf(lparam));
+      form_.HandleMouseMove(scale_.ToDesign(PointOf(lparam)));
       return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      form_.HandleMouseDown(ButtonOf(message), PointOf(lparam));
+      form_.HandleMouseDown(ButtonOf(message), scale_.ToDesign(PointOf(lparam)));
       return true;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-      form_.HandleMouseDown(ButtonOf(message), PointOf(lparam), true);
+      form_.HandleMouseDown(ButtonOf(message), scale_.ToDesign(PointOf(lparam)), true);
       return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      form_.HandleMouseUp(ButtonOf(message), PointOf(lparam));
+      form_.HandleMouseUp(ButtonOf(message), scale_.ToDesign(PointOf(lparam)));
       return true;
     case WM_MOUSELEAVE:
       trackingLeave_ = false;
@@ -227,6 +237,9 @@ bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LP
       return false;
     case WM_GETOBJECT:
       return accessibility_ && accessibility_->GetObject(wparam, lparam, result);
+    case 0x02E0:  // WM_DPICHANGED
+      ChangeDpi(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return true;
     case WM_WINDOWPOSCHANGED:
       result = DefWindowProcW(window, message, wparam, lparam);
       StoreWindowPlacement();
@@ -259,8 +272,8 @@ void Win32NativeForm::Paint(HWND window) {
 void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   if (area.right <= area.left || area.bottom <= area.top) return;
   // Outside its controls the form is plain colour: filled on the target, with no buffer.
-  const ui::Rect content =
-      form_.PaintedBounds().Intersect({area.left, area.top, area.right, area.bottom});
+  const ui::Rect content = scale_.ToDevice(form_.PaintedBounds())
+                               .Intersect({area.left, area.top, area.right, area.bottom});
   {
     const int saved = SaveDC(target);
     if (!content.IsEmpty()) ExcludeClipRect(target, content.left, content.top, content.right, content.bottom);
@@ -275,7 +288,7 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   UniqueMemoryDc memory(CreateCompatibleDC(target));
   GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));
   if (!memory || !bitmap) {
-    GdiCanvas canvas(target, backend_.Fonts(), backend_.Images());
+    GdiCanvas canvas(target, backend_.Fonts(), backend_.Images(), scale_);
     form_.PaintAll(canvas);
     return;
   }
@@ -283,7 +296,7 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   SetViewportOrgEx(memory.Get(), -content.left, -content.top, nullptr);
   IntersectClipRect(memory.Get(), content.left, content.top, content.right, content.bottom);
   {
-    GdiCanvas canvas(memory.Get(), backend_.Fonts(), backend_.Images());
+    GdiCanvas canvas(memory.Get(), backend_.Fonts(), backend_.Images(), scale_);
     form_.PaintAll(canvas);
   }
   BitBlt(target, content.left, content.top, width, height, memory.Get(), content.left, content.top,
@@ -291,7 +304,7 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
 }
 
 void Win32NativeForm::PaintBorder(HWND window) {
-  const int border = form_.BorderWidth();
+  const int border = scale_.LineWidth(form_.BorderWidth());
   if (border <= 0) return;
   HDC dc = GetWindowDC(window);
   if (!dc) return;
@@ -326,7 +339,7 @@ bool Win32NativeForm::SetCursorFor(HWND window, HWND target, UINT hitTest) {
   POINT p{};
   GetCursorPos(&p);
   ScreenToClient(window, &p);
-  SetCursor(Win32Backend::CursorHandle(form_.CursorAt({p.x, p.y})));
+  SetCursor(Win32Backend::CursorHandle(form_.CursorAt(scale_.ToDesign(ui::Point{p.x, p.y}))));
   return true;
 }
 
@@ -368,10 +381,11 @@ bool Win32NativeForm::HandleKey(WPARAM key) {
 }
 
 RECT Win32NativeForm::OuterRect() const {
-  RECT r{0, 0, form_.Width(), form_.Height()};
-  InflateRect(&r, form_.BorderWidth(), form_.BorderWidth());
+  RECT r{0, 0, scale_.ToDevice(form_.Width()), scale_.ToDevice(form_.Height())};
+  const int border = scale_.LineWidth(form_.BorderWidth());
+  InflateRect(&r, border, border);
   AdjustWindowRectEx(&r, StyleOf(form_), FALSE, ExStyleOf(form_));
-  OffsetRect(&r, form_.Left() - r.left, form_.Top() - r.top);
+  OffsetRect(&r, scale_.ToDevice(form_.Left()) - r.left, scale_.ToDevice(form_.Top()) - r.top);
   return r;
 }
 
@@ -390,7 +404,8 @@ void Win32NativeForm::StoreWindowPlacement() {
   GetWindowRect(window, &outer);
   RECT client{};
   GetClientRect(window, &client);
-  form_.SetBounds(outer.left, outer.top, client.right, client.bottom);
+  form_.SetBounds(scale_.ToDesignNearest(outer.left), scale_.ToDesignNearest(outer.top),
+                  scale_.ToDesignNearest(client.right), scale_.ToDesignNearest(client.bottom));
   // The window did this itself and painted for it: the form now matches what it shows.
   synced_ = Look{form_.GetColor(), form_.GetBorderStyle(), form_.GetWindowState(), form_.Bounds()};
 }
@@ -461,6 +476,22 @@ void Win32NativeForm::Center() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void Win32NativeForm::ChangeDpi(int dpi, const RECT& suggested) {
+  HWND window = window_.Get();
+  const ui::Scale scale = backend_.ScaleForDpi(dpi, MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+  if (scale == scale_) return;
+  scale_ = scale;
+  if (!window) return;
+  if (!IsZoomed(window) && !IsIconic(window)) {
+    // The suggested corner, with the size this scale gives (it may be fitted smaller).
+    const RECT outer = OuterRect();
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, outer.right - outer.left,
+                 outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ForEachNative(form_, [](ui::NativeControl& native) { native.Sync(ui::syncBounds | ui::syncFont); });
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void Win32NativeForm::Show() {
   HWND window = window_.Get();
   if (IsWindowVisible(window)) {
@@ -481,7 +512,9 @@ void Win32NativeForm::Show() {
 void Win32NativeForm::Hide() { ShowWindow(window_.Get(), SW_HIDE); }
 
 void Win32NativeForm::Invalidate(const ui::Rect& formRect) {
-  const RECT r{formRect.left, formRect.top, formRect.right, formRect.bottom};
+  // One device pixel more on each side at a fractional scale: rounding never leaves a seam.
+  const ui::Rect device = scale_.IsIdentity() ? formRect : scale_.ToDevice(formRect).Inflate(1);
+  const RECT r{device.left, device.top, device.right, device.bottom};
   InvalidateRect(window_.Get(), &r, FALSE);
 }
 
@@ -492,7 +525,8 @@ void Win32NativeForm::BringToFront() { BringWindowToTop(window_.Get()); }
 void Win32NativeForm::ShowHint(const std::string& text, ui::Point formPoint) {
   HWND window = window_.Get();
   if (!hint_) hint_ = std::make_unique<Win32HintWindow>(window, backend_.Module());
-  POINT mouse{formPoint.x, formPoint.y};
+  const ui::Point device = scale_.ToDevice(formPoint);
+  POINT mouse{device.x, device.y};
   ClientToScreen(window, &mouse);
   hint_->Show(Widen(text), mouse);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ui/form.h"
+#include "platform/ui/scale.h"
 #include "platform/win32/unique_handle.h"
 
 namespace win32 {
@@ -40,6 +41,8 @@ class Win32NativeForm : public ui::NativeForm {
   void NotifyAccessible(ui::AccessibleEvent event, int id) override;
 
   HWND Window() const { return window_.Get(); }
+  // Design pixels to this window's device pixels (its monitor's DPI, fitted to its work area).
+  const ui::Scale& GetScale() const { return scale_; }
   ui::Form& GetForm() const { return form_; }
   // Offers an accelerator character to the form; true when a control took it.
   bool DialogChar(wchar_t ch);
@@ -69,9 +72,12 @@ class Win32NativeForm : public ui::NativeForm {
   void StoreWindowPlacement();
   RECT OuterRect() const;
   void Center();
+  // WM_DPICHANGED: the window moved to a monitor of another scale.
+  void ChangeDpi(int dpi, const RECT& suggested);
 
   Win32Backend& backend_;
   ui::Form& form_;
+  ui::Scale scale_;
   UniqueWindow window_;
   std::unique_ptr<Win32HintWindow> hint_;  // made for the first hint; goes before the window
   std::unique_ptr<FormAccessibility> accessibility_;  // goes before the window too

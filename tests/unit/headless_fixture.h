@@ -21,7 +21,9 @@ class HeadlessTest : public ::testing::Test {
   ~HeadlessTest() override { os::SetResourceLoader(nullptr); }
 
   static std::vector<uint8_t> ReadSkinFile(const std::string& name) {
+    // The skin's pictures, and the text resources beside the skin folder.
     std::ifstream in(std::string(TUTOR_RESOURCE_DIR "/skin/") + name, std::ios::binary);
+    if (!in) in.open(std::string(TUTOR_RESOURCE_DIR "/") + name, std::ios::binary);
     if (!in) throw os::OsError("Missing resource \"" + name + "\"");
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }

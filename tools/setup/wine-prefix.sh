@@ -23,6 +23,8 @@ unset DISPLAY
 wine wineboot --init >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
 wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d alsa /f >/dev/null
+# A crash prints its backtrace to the log instead of waiting in a dialog nobody sees.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
 wineserver -w
 touch "$ready"
 echo "wine: prefix ready"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Xvfb on a free display, 1024x768x24 (XVFB_SCREEN to change it), stopped when the shell exits.
+# Xvfb on a free display, 1024x768x24 (XVFB_SCREEN=WxHxD for another), stopped when the shell exits.
 #   source tools/setup/xvfb.sh; xvfb_start      # exports DISPLAY
 #   tools/setup/xvfb.sh COMMAND [ARGS...]       # runs COMMAND with its own Xvfb
 

@@ -1,0 +1,40 @@
+#include "platform/ui/resource_picture.h"
+
+#include <memory>
+
+#include "platform/os/resources.h"
+
+namespace ui {
+namespace {
+
+bool EndsWith(const std::string& text, const char* suffix) {
+  const std::string end(suffix);
+  if (text.size() < end.size()) return false;
+  for (size_t i = 0; i < end.size(); ++i) {
+    const char c = text[text.size() - end.size() + i];
+    if (char(c | 0x20) != end[i]) return false;
+  }
+  return true;
+}
+
+Picture Decode(const std::string& name, const std::vector<uint8_t>& bytes) {
+  if (EndsWith(name, ".jpg") || EndsWith(name, ".jpeg")) return Picture::FromJpeg(bytes);
+  return Picture::FromBmp(bytes);
+}
+
+}  // namespace
+
+Picture LoadResourcePicture(const std::string& name) {
+  Picture picture = Decode(name, os::LoadResource(name));
+  const size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return picture;
+  const std::string doubleName = name.substr(0, dot) + "_2x" + name.substr(dot);
+  try {
+    picture.SetDouble(std::make_shared<const Picture>(Decode(doubleName, os::LoadResource(doubleName))));
+  } catch (...) {
+    // The picture is drawn scaled from its own pixels instead.
+  }
+  return picture;
+}
+
+}  // namespace ui

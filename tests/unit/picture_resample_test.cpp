@@ -1,0 +1,92 @@
+// Pictures at another size: averaging, no dark fringe at transparent edges, doubles that
+// follow cropping and greying.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/ui/picture.h"
+#include "platform/ui/picture_resample.h"
+
+namespace {
+
+void Put(ui::Picture& p, int x, int y, uint8_t b, uint8_t g, uint8_t r, uint8_t a) {
+  uint8_t* px = p.Pixels() + (size_t(y) * size_t(p.Width()) + size_t(x)) * 4;
+  px[0] = b, px[1] = g, px[2] = r, px[3] = a;
+}
+
+const uint8_t* At(const ui::Picture& p, int x, int y) {
+  return p.Pixels() + (size_t(y) * size_t(p.Width()) + size_t(x)) * 4;
+}
+
+ui::Picture Solid(int w, int h, uint8_t b, uint8_t g, uint8_t r) {
+  ui::Picture p(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) Put(p, x, y, b, g, r, 255);
+  return p;
+}
+
+TEST(PictureResampleTest, SmallerAveragesLargerInterpolatesAndSolidStaysSolid) {
+  ui::Picture checker(2, 2);
+  Put(checker, 0, 0, 0, 0, 0, 255);
+  Put(checker, 1, 0, 200, 200, 200, 255);
+  Put(checker, 0, 1, 200, 200, 200, 255);
+  Put(checker, 1, 1, 0, 0, 0, 255);
+  const ui::Picture one = ui::Resample(checker, 1, 1);
+  ASSERT_EQ(one.Width(), 1);
+  EXPECT_EQ(At(one, 0, 0)[0], 100);
+  EXPECT_EQ(At(one, 0, 0)[3], 255);
+
+  const ui::Picture big = ui::Resample(Solid(3, 2, 10, 20, 30), 7, 5);
+  ASSERT_EQ(big.Width(), 7);
+  ASSERT_EQ(big.Height(), 5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 7; ++x) {
+      ASSERT_EQ(At(big, x, y)[0], 10);
+      ASSERT_EQ(At(big, x, y)[2], 30);
+      ASSERT_EQ(At(big, x, y)[3], 255);
+    }
+
+  // A 1-pixel line across an 8-pixel picture halved keeps half its strength, not nothing.
+  ui::Picture line = Solid(8, 8, 255, 255, 255);
+  for (int x = 0; x < 8; ++x) Put(line, x, 3, 0, 0, 0, 255);
+  const ui::Picture half = ui::Resample(line, 4, 4);
+  EXPECT_EQ(At(half, 2, 1)[0], 128);
+  EXPECT_EQ(At(half, 2, 0)[0], 255);
+
+  EXPECT_TRUE(ui::Resample(ui::Picture(), 4, 4).IsEmpty());
+  EXPECT_TRUE(ui::Resample(line, 0, 4).IsEmpty());
+}
+
+TEST(PictureResampleTest, TransparentNeighboursLeaveNoDarkFringe) {
+  ui::Picture edge(2, 1);
+  Put(edge, 0, 0, 0, 0, 255, 255);  // red
+  Put(edge, 1, 0, 0, 0, 0, 0);      // transparent, stored as zeros
+  const ui::Picture one = ui::Resample(edge, 1, 1);
+  EXPECT_EQ(At(one, 0, 0)[2], 255) << "the colour stays red";
+  EXPECT_EQ(At(one, 0, 0)[3], 128);
+
+  ui::Picture clear(4, 4);
+  const ui::Picture stillClear = ui::Resample(clear, 9, 9);
+  for (int i = 0; i < 9 * 9 * 4; ++i) ASSERT_EQ(stillClear.Pixels()[i], 0);
+}
+
+TEST(PictureResampleTest, TheDoubleFollowsCropAndGreyAndMustBeTwiceTheSize) {
+  ui::Picture strip = Solid(4, 2, 0, 0, 0);
+  auto twice = std::make_shared<ui::Picture>(Solid(8, 4, 0, 0, 0));
+  Put(*twice, 4, 0, 0, 0, 250, 255);  // marks the second picture's double
+  EXPECT_FALSE(strip.SetDouble(std::make_shared<ui::Picture>(Solid(7, 4, 0, 0, 0))));
+  EXPECT_EQ(strip.Double(), nullptr);
+  ASSERT_TRUE(strip.SetDouble(twice));
+
+  const ui::Picture second = strip.Crop(2, 0, 2, 2);
+  ASSERT_NE(second.Double(), nullptr);
+  EXPECT_EQ(second.Double()->Width(), 4);
+  EXPECT_EQ(second.Double()->Height(), 4);
+  EXPECT_EQ(At(*second.Double(), 0, 0)[2], 250) << "cut at the same place, twice as far";
+
+  const ui::Picture grey = second.Greyed();
+  ASSERT_NE(grey.Double(), nullptr);
+  EXPECT_EQ(At(*grey.Double(), 0, 0)[0], At(*grey.Double(), 0, 0)[2]) << "the double is grey too";
+}
+
+}  // namespace
