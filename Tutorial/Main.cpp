@@ -278,7 +278,11 @@ void TfmMain::GoToStep(int target) {
   }
   ui::Assert(target >= 1, "Tutorial\\Main", 330);
   if (FCurrentStep == 5) {
-    acFinish->Execute();
+    // What was typed is kept, posted; only the host's creation (CreateNewCompany, through
+    // acFinish) marks the company created: a step 5 left without it claims no database.
+    data::Table& company = MainData().Company;
+    data::EnsureEditMode(company);
+    company.Post();
   } else if (FCurrentStep == 1 && target > 5 && !MainData().Company.IsEmpty()) {
     EnsureLastCompanyOpen(MainData().Company.FieldByName("Path").AsString());
   }

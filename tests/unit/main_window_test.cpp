@@ -83,13 +83,14 @@ TEST_F(WizardTest, CreationStepsEnableNextFromTheTextOfTheirEdits) {
   EXPECT_EQ(w.acNext->Caption(), "&Finish");
   EXPECT_EQ(w.zsbNext->Caption(), "&Finish");
 
-  // Leaving step 5 in any direction marks the company created and posts it.
+  // Leaving step 5 without the host's creation posts what was typed, not created.
   Previous();
   EXPECT_EQ(w.CurrentStep(), 4);
   EXPECT_EQ(w.acNext->Caption(), "&Next ");
   data::Table& company = w.MainData().Company;
   EXPECT_EQ(company.State(), data::TableState::Browse);
-  EXPECT_TRUE(company.FieldByName("Created").AsBoolean());
+  EXPECT_FALSE(company.FieldByName("Created").AsBoolean());
+  EXPECT_FALSE(tutorial::TaskSatisfied(w.MainData(), 6));
   EXPECT_EQ(company.FieldByName("Path").AsString(), "/data/Z2KData1.gdb");
   EXPECT_EQ(company.FieldByName("FiscYear").AsInteger(), 2026);
   EXPECT_EQ(w.LastPage, 5);
