@@ -10,6 +10,7 @@
 #include "components/Dbspin.h"
 #include "components/ZndrSpeedButton.h"
 #include "platform/data/ensure_edit_mode.h"
+#include "platform/os/local_time.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 
@@ -20,13 +21,7 @@ constexpr int kYearTask = 4, kPeriodsTask = 5;
 constexpr int kTagCurrYear = 1, kTagPeriods = 2;
 
 int CurrentYear() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
+  const std::tm local = os::LocalNow();
   return local.tm_year + 1900;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/os/error.h"
 #include "platform/os/file_system.h"
+#include "platform/os/local_time.h"
 #include "platform/os/registry.h"
 #include "platform/os/resources.h"
 #include "platform/ui/resource_picture.h"
@@ -57,13 +58,7 @@ std::string FindDataFolder(const std::string& hostExecutable) {
 }  // namespace
 
 std::string FileStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
+  const std::tm local = os::LocalNow();
   char text[32];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   return text;

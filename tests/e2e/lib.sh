@@ -74,6 +74,27 @@ start_x() {
   trap _e2e_cleanup EXIT
 }
 
+# sound_to_files DIR: for the rest of the test (call it after start_x), Wine's sound goes
+# through an ALSA `file` device that writes every opened stream to DIR/stream*; the HOME's
+# .asoundrc is put back when the test ends.
+sound_to_files() {
+  ALSA_RC=$HOME/.asoundrc
+  [ -f "$ALSA_RC" ] && cp "$ALSA_RC" "$ALSA_RC.e2e-saved"
+  cat >"$ALSA_RC" <<ALSA
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "$1/stream"
+  format "raw"
+  truncate false
+}
+ALSA
+  trap '_restore_alsa; _e2e_cleanup' EXIT
+}
+_restore_alsa() {
+  if [ -f "$ALSA_RC.e2e-saved" ]; then mv "$ALSA_RC.e2e-saved" "$ALSA_RC"; else rm -f "$ALSA_RC"; fi
+}
+
 # --- the demo ---------------------------------------------------------------------------------
 # start_demo [ARGS...]: DemoHost.exe in the background from build/win64/bin. Without the
 # program nothing that follows can pass: the test ends there.

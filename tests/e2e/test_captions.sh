@@ -14,20 +14,8 @@ sh "$E2E_ROOT/tools/make_narration.sh" "$E2E_BIN/narration" >/dev/null || fail "
 # Silence after the words keeps each file on screen long enough to be seen.
 for f in open.wav 1.wav 2.wav; do sox -q "$E2E_BIN/narration/$f" "$NARRATION/$f" pad 0 4; done
 
-ALSA_RC=$HOME/.asoundrc
-[ -f "$ALSA_RC" ] && cp "$ALSA_RC" "$ALSA_RC.e2e-saved"
-restore_alsa() { if [ -f "$ALSA_RC.e2e-saved" ]; then mv "$ALSA_RC.e2e-saved" "$ALSA_RC"; else rm -f "$ALSA_RC"; fi; }
-cat >"$ALSA_RC" <<ALSA
-pcm.!default {
-  type file
-  slave.pcm "null"
-  file "$SOUNDS/stream"
-  format "raw"
-  truncate false
-}
-ALSA
 start_x
-trap 'restore_alsa; _e2e_cleanup' EXIT
+sound_to_files "$SOUNDS"
 
 # The strip: design (100, 543) 410 x 54, on this screen moved by the centring; its inside
 # without the rounded border.

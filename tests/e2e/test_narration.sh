@@ -27,21 +27,8 @@ stream_size() { stat -c %s "$(streams | sed -n "${1}p")" 2>/dev/null || echo 0; 
 # close SIZE EXPECTED: within 0.25 s of 22050 Hz mono 16-bit.
 close() { [ "$1" -ge $(($2 - 11025)) ] && [ "$1" -le $(($2 + 11025)) ]; }
 
-ALSA_RC=$HOME/.asoundrc
-cp "$ALSA_RC" "$ALSA_RC.e2e-saved"
-restore_alsa() { [ -f "$ALSA_RC.e2e-saved" ] && mv "$ALSA_RC.e2e-saved" "$ALSA_RC"; }
-cat >"$ALSA_RC" <<ALSA
-pcm.!default {
-  type file
-  slave.pcm "null"
-  file "$SOUNDS/stream"
-  format "raw"
-  truncate false
-}
-ALSA
-
 start_x
-trap 'restore_alsa; _e2e_cleanup' EXIT
+sound_to_files "$SOUNDS"
 
 run_step_one() {  # run_step_one NARRATION_FOLDER
   rm -rf "$SOUNDS"; mkdir -p "$SOUNDS"
