@@ -1,6 +1,7 @@
 #include "platform/win32/win32_combo_box.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/win32/color_ref.h"
 #include "platform/win32/wide.h"
@@ -61,21 +62,38 @@ int Win32ComboBox::ClosedHeight() const {
 
 void Win32ComboBox::SyncHeight() {
   HWND window = Window();
-  // The closed box is as high as its text field makes it: fit that field to the model. The
-  // field's height and the box's grow together, though what the field reports may differ
-  // from what it was given; the second step corrects by what the first one missed.
+  // Every height change lays the box, its edit and its list out again (a round of window
+  // messages each): each one is made only when something differs.
+  // The closed box is as high as its text field makes it, plus a frame that depends on the
+  // font only: the frame measured on one box is the first guess for the next.
+  static std::unordered_map<HFONT, int> frameOfFont;
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   int field = int(SendMessageW(window, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+  if (const auto known = frameOfFont.find(font);
+      known != frameOfFont.end() && field > 0 && ClosedHeight() != combo_.Height()) {
+    const int guess = combo_.Height() - known->second;
+    if (guess > 0 && guess != field) {
+      SendMessageW(window, CB_SETITEMHEIGHT, WPARAM(-1), guess);
+      field = guess;
+    }
+  }
+  // The field's height and the box's grow together, though what the field reports may differ
+  // from what it was given; the second step corrects by what the first one missed.
   for (int step = 0; step < 2 && field > 0; ++step) {
     const int missing = combo_.Height() - ClosedHeight();
     if (missing == 0 || field + missing <= 0) break;
     field += missing;
     SendMessageW(window, CB_SETITEMHEIGHT, WPARAM(-1), field);
   }
+  if (field > 0) frameOfFont[font] = ClosedHeight() - field;
   // The window's height holds the open list too; a short list opens no higher than its items.
   const int rows = std::max(1, std::min(combo_.DropDownCount(), int(combo_.Items().size())));
   const int item = int(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0));
-  SetWindowPos(window, nullptr, 0, 0, combo_.Width(), ClosedHeight() + rows * item + 2,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int width = combo_.Width(), height = ClosedHeight() + rows * item + 2;
+  RECT dropped{};
+  SendMessageW(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+  if (dropped.right - dropped.left != width || dropped.bottom - dropped.top != height)
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32ComboBox::Command(unsigned code) {

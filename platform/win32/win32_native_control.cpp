@@ -18,8 +18,12 @@
 namespace win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-constexpr wchar_t kSelfProperty[] = L"TutorNativeControl";
+// The window procedure the system gave the window's class: where a subclassed window's
+// messages go on, and where those of a window no control owns any more go.
+LRESULT CallClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  const auto proc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+  return CallWindowProcW(proc, window, message, wparam, lparam);
+}
 
 }  // namespace
 
@@ -45,8 +49,7 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
                     SystemMessage(GetLastError()));
   }
   window_.Reset(window);
-  SetPropW(window, kSelfProperty, this);
-  SetWindowSubclass(window, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  Attach(window);
   // Before its first paint, which comes later from the message loop: no redraw asked.
   font_ = backend_.Fonts().Get(DeviceFont(control_.GetFont(), scale));
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -54,11 +57,8 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
 
 Win32NativeControl::~Win32NativeControl() {
   // Detach first: destroying a focused window reports a focus loss nobody should see.
-  for (HWND window : {inner_, window_.Get()}) {
-    if (!window) continue;
-    RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
-    RemovePropW(window, kSelfProperty);
-  }
+  for (HWND window : {inner_, window_.Get()})
+    if (window) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   // Its form destroys it once the screen is painted (a page's fields go with each step).
   if (Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get())))
     form->Bury(window_.Release());
@@ -67,13 +67,34 @@ Win32NativeControl::~Win32NativeControl() {
 
 void Win32NativeControl::AdoptInner(HWND inner) {
   inner_ = inner;
-  SetPropW(inner, kSelfProperty, this);
-  SetWindowSubclass(inner, &SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  Attach(inner);
+}
+
+// Subclassed through the window's own procedure and user data rather than the common
+// controls' subclass list: that list is a window property, and a property lookup is a round
+// trip to the window server under some systems, on every message of every field.
+void Win32NativeControl::Attach(HWND window) {
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
+  if (current == &SubclassProc) return;
+  // A procedure the window already had (its class's, or its parent's subclass) goes on
+  // getting every message.
+  (window == inner_ ? innerProc_ : windowProc_) = current;
+  SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc));
+}
+
+LRESULT Win32NativeControl::CallPrevious(HWND window, UINT message, WPARAM wparam,
+                                         LPARAM lparam) const {
+  const WNDPROC previous = window == inner_ ? innerProc_ : windowProc_;
+  if (!previous) return CallClassProc(window, message, wparam, lparam);
+  return CallWindowProcW(previous, window, message, wparam, lparam);
 }
 
 Win32NativeControl* Win32NativeControl::FromHandle(HWND window) {
   if (!window) return nullptr;
-  return static_cast<Win32NativeControl*>(GetPropW(window, kSelfProperty));
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) != &SubclassProc)
+    return nullptr;
+  return reinterpret_cast<Win32NativeControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 HBRUSH Win32NativeControl::ColorBrush() {
@@ -180,8 +201,10 @@ bool Win32NativeControl::TypesText() const {
 }
 
 LRESULT CALLBACK Win32NativeControl::SubclassProc(HWND window, UINT message, WPARAM wparam,
-                                                  LPARAM lparam, UINT_PTR, DWORD_PTR data) {
-  auto* self = reinterpret_cast<Win32NativeControl*>(data);
+                                                  LPARAM lparam) {
+  auto* self = reinterpret_cast<Win32NativeControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  // Its control is gone (the window waits to be destroyed): the class's own behaviour only.
+  if (!self) return CallClassProc(window, message, wparam, lparam);
   switch (message) {
     case WM_SYSCHAR: {
       bool handled = false;
@@ -220,28 +243,29 @@ LRESULT CALLBACK Win32NativeControl::SubclassProc(HWND window, UINT message, WPA
       return 0;
     }
     case WM_SETFOCUS: {
-      const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+      const LRESULT result = self->CallPrevious(window, message, wparam, lparam);
       RunGuarded([&] { self->FocusGained(); });
       return result;
     }
     case WM_KILLFOCUS: {
-      const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+      const LRESULT result = self->CallPrevious(window, message, wparam, lparam);
       RunGuarded([&] { self->FocusLost(reinterpret_cast<HWND>(wparam)); });
       return result;
     }
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
       // Destroyed with its form's window, before the control object goes.
-      RemoveWindowSubclass(window, &SubclassProc, kSubclassId);
-      RemovePropW(window, kSelfProperty);
+      const LRESULT result = self->CallPrevious(window, message, wparam, lparam);
+      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       if (window == self->inner_)
         self->inner_ = nullptr;
       else
         self->window_.Release();
-      break;
+      return result;
+    }
     default:
       break;
   }
-  return DefSubclassProc(window, message, wparam, lparam);
+  return self->CallPrevious(window, message, wparam, lparam);
 }
 
 }  // namespace win32

@@ -59,8 +59,10 @@ class Win32NativeControl : public ui::NativeControl {
   ui::Scale FormScale() const;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // Routes the window's messages through SubclassProc to this control.
+  void Attach(HWND window);
+  LRESULT CallPrevious(HWND window, UINT message, WPARAM wparam, LPARAM lparam) const;
   void FocusGained();
   void FocusLost(HWND next);
   bool MoveFocus(bool backwards);
@@ -73,6 +75,7 @@ class Win32NativeControl : public ui::NativeControl {
   ui::WindowedControl& control_;
   UniqueWindow window_;
   HWND inner_ = nullptr;  // destroyed with window_
+  WNDPROC windowProc_ = nullptr, innerProc_ = nullptr;  // what each had before Attach
   UniqueHandle<GdiObjectTraits<HBRUSH>> brush_;
   COLORREF brushColor_ = 0;
   bool swallowChar_ = false;

@@ -14,6 +14,7 @@ namespace win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TutorSoundNotices";
+constexpr UINT_PTR kFinishTimer = 1;
 
 static_assert(os::mci::kOpen == MCI_OPEN && os::mci::kClose == MCI_CLOSE && os::mci::kPlay == MCI_PLAY &&
               os::mci::kSeek == MCI_SEEK && os::mci::kStop == MCI_STOP && os::mci::kStatus == MCI_STATUS);
@@ -78,10 +79,20 @@ Win32SoundDevice::Win32SoundDevice(HINSTANCE module) : module_(module) {
     throw ui::Error("Cannot register the sound window class: " + SystemMessage(GetLastError()));
 }
 
-Win32SoundDevice::~Win32SoundDevice() { UnregisterClassW(ClassAtom(class_), module_); }
+Win32SoundDevice::~Win32SoundDevice() {
+  FinishPending();
+  if (timerWindow_) DestroyWindow(timerWindow_);
+  UnregisterClassW(ClassAtom(class_), module_);
+}
 
 LRESULT CALLBACK Win32SoundDevice::WindowProc(HWND window, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
+  if (message == WM_TIMER && wparam == kFinishTimer) {
+    KillTimer(window, kFinishTimer);
+    if (auto* device = reinterpret_cast<Win32SoundDevice*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
+      device->FinishPending();
+    return 0;
+  }
   if (message == MM_MCINOTIFY) {
     if (auto* target = reinterpret_cast<NoticeWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
       RunGuarded([&] { target->Deliver(wparam, lparam); });
@@ -97,9 +108,76 @@ std::unique_ptr<os::SoundNoticeWindow> Win32SoundDevice::CreateNoticeWindow(Noti
   return std::make_unique<NoticeWindow>(window, std::move(handler));
 }
 
+bool Win32SoundDevice::Plays(uint16_t device) {
+  MCI_STATUS_PARMS status{};
+  status.dwItem = MCI_STATUS_MODE;
+  return mciSendCommandA(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT,
+                         reinterpret_cast<DWORD_PTR>(&status)) == 0 &&
+         status.dwReturn == MCI_MODE_PLAY;
+}
+
+bool Win32SoundDevice::Defer(uint16_t device, uint32_t command) {
+  if (command == MCI_STOP && stopping_.count(device)) return true;
+  if (command == MCI_CLOSE && stopping_.erase(device)) {
+    closing_.insert(device);
+    Schedule();
+    return true;
+  }
+  if (!Plays(device)) return false;  // a stopped device stops and closes at once
+  MCI_GENERIC_PARMS pause{};
+  if (mciSendCommandA(device, MCI_PAUSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&pause)) != 0)
+    return false;  // a device that cannot pause is stopped the long way
+  (command == MCI_STOP ? stopping_ : closing_).insert(device);
+  Schedule();
+  return true;
+}
+
+void Win32SoundDevice::Schedule() {
+  if (!timerWindow_) {
+    timerWindow_ = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                   nullptr, module_, nullptr);
+    if (!timerWindow_) return;  // finished by the next command on the device, or at the end
+    SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  // A timer comes after the paint: the new page shows before the device is let go.
+  SetTimer(timerWindow_, kFinishTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void Win32SoundDevice::FinishStop(uint16_t device) {
+  if (!stopping_.erase(device)) return;
+  MCI_GENERIC_PARMS stop{};
+  mciSendCommandA(device, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&stop));
+}
+
+void Win32SoundDevice::FinishPending() {
+  const std::set<uint16_t> stopping = std::move(stopping_), closing = std::move(closing_);
+  stopping_.clear();
+  closing_.clear();
+  for (uint16_t device : stopping) {
+    MCI_GENERIC_PARMS stop{};
+    mciSendCommandA(device, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&stop));
+  }
+  // Closing a paused device stops it as well.
+  for (uint16_t device : closing) {
+    MCI_GENERIC_PARMS close{};
+    mciSendCommandA(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
+  }
+}
+
 uint32_t Win32SoundDevice::SendCommand(uint16_t device, uint32_t command, uint32_t flags,
                                        os::MciParams& params) {
   const DWORD_PTR callback = params.callback;
+  if (device != 0 && (command == MCI_STOP || command == MCI_CLOSE) && (flags & MCI_WAIT) &&
+      !(flags & MCI_NOTIFY) && Defer(device, command))
+    return 0;
+  if (stopping_.count(device)) {
+    // The mode it is about to have; anything else waits for the stop.
+    if (command == MCI_STATUS && params.item == MCI_STATUS_MODE) {
+      params.value = MCI_MODE_STOP;
+      return 0;
+    }
+    FinishStop(device);
+  }
   switch (command) {
     case MCI_OPEN: {
       const std::string element = ToAnsi(params.element);

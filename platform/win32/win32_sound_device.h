@@ -2,7 +2,16 @@
 // The real sound device: MCI commands through mciSendCommandA and the system's error texts,
 // with completion notices (MM_MCINOTIFY) received by message-only windows of a class
 // registered with the module that owns the code (the DLL's own handle).
+//
+// Stopping or closing a device that plays waits until the device has played out what it
+// holds, a tenth of a second or more on some systems, and the narration is stopped at every
+// step change. So a playing device is paused instead, which silences it at once, and the
+// stop or close itself is finished once the screen is painted (a one-shot timer). Until then
+// the device answers as the stopped device it is about to be: its mode reads "stopped", and
+// any other command on it first finishes the stop.
 #include "platform/win32/windows_api.h"
+
+#include <set>
 
 #include "platform/os/sound_device.h"
 
@@ -20,11 +29,23 @@ class Win32SoundDevice : public os::SoundDevice {
   bool ErrorText(uint32_t error, std::string& text) override;
   std::unique_ptr<os::SoundNoticeWindow> CreateNoticeWindow(NoticeHandler handler) override;
 
+  // Finishes the stops and closes still pending (the end of a run calls it: no device may
+  // outlive the run that opened it).
+  void FinishPending();
+
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // MCI_STOP and MCI_CLOSE: true when the command was taken over (paused, finished later).
+  bool Defer(uint16_t device, uint32_t command);
+  bool Plays(uint16_t device);
+  void FinishStop(uint16_t device);
+  void Schedule();
 
   HINSTANCE module_;
   ATOM class_ = 0;
+  HWND timerWindow_ = nullptr;    // receives the one-shot timer that finishes pending work
+  std::set<uint16_t> stopping_;   // paused, to be stopped
+  std::set<uint16_t> closing_;    // paused or stopping, to be closed
 };
 
 }  // namespace win32

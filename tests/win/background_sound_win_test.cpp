@@ -97,4 +97,64 @@ TEST_F(BackGroundSoundWinTest, AMissingFileRaisesTheSystemsText) {
   EXPECT_FALSE(player.IsPlaying());
 }
 
+
+
+// How many MCI devices the process holds open.
+DWORD OpenDevices() {
+  MCI_SYSINFO_PARMSA info{};
+  DWORD count = 0;
+  info.lpstrReturn = reinterpret_cast<char*>(&count);
+  info.dwRetSize = sizeof count;
+  mciSendCommandA(MCI_ALL_DEVICE_ID, MCI_SYSINFO, MCI_SYSINFO_QUANTITY | MCI_SYSINFO_OPEN,
+                  reinterpret_cast<DWORD_PTR>(&info));
+  return count;
+}
+
+// A playing device is paused at once and let go later: it must still behave as stopped,
+// replay from where it stopped, and be closed by the time the run ends.
+TEST_F(BackGroundSoundWinTest, AStoppedPlayerPlaysAgainToItsEnd) {
+  player.SetFileName(Wav("again.wav", 3000));
+  player.Play();
+  Pump(100);
+  player.Stop();
+  EXPECT_FALSE(player.IsPlaying());
+  player.Play();  // the stop is finished first, then the rest plays
+  EXPECT_TRUE(player.IsPlaying());
+  Pump(10000, 1);
+  Pump(300);
+  EXPECT_EQ(ended, 1);
+}
+
+TEST_F(BackGroundSoundWinTest, APlayingDeviceLeftForAnotherFileIsClosedOnceIdle) {
+  const DWORD before = OpenDevices();
+  player.SetFileName(Wav("first.wav", 3000));
+  player.Play();
+  Pump(200);
+  player.Stop();
+  player.SetFileName(Wav("second.wav", 300));
+  player.Play();
+  EXPECT_TRUE(player.IsPlaying());
+  EXPECT_EQ(OpenDevices(), before + 2);  // the first one, silent, waits for the screen
+  Pump(10000, 1);  // the new file plays to its end; the old device goes on the way
+  Pump(300);
+  EXPECT_EQ(ended, 1);
+  EXPECT_EQ(OpenDevices(), before + 1);  // only the finished second file is still open
+}
+
+TEST_F(BackGroundSoundWinTest, NoDeviceOutlivesTheRun) {
+  const DWORD before = OpenDevices();
+  {
+    components::TBackGroundSound playing("playing");
+    playing.SetFileName(Wav("left.wav", 3000));
+    playing.Play();
+    Pump(200);
+  }  // destroyed while it plays, as the main window's player is at Exit
+  ASSERT_NE(platform_, nullptr);
+  platform_->Sound().FinishPending();
+  EXPECT_EQ(OpenDevices(), before);
+  // A command for the device it had is refused, not sent to a stopped but open device.
+  os::MciParams params;
+  params.item = os::mci::kStatusMode;
+  EXPECT_NE(os::Sound().SendCommand(1, os::mci::kStatus, os::mci::kStatusItem | os::mci::kWait, params), 0u);
+}
 }  // namespace
