@@ -76,6 +76,9 @@ if(TUTOR_DLL_SOURCES)
   target_link_libraries(Tutor PRIVATE tutor_win32)
   set_target_properties(Tutor PROPERTIES PREFIX "" OUTPUT_NAME Tutor IMPORT_PREFIX "")
   tutor_windows_binary(Tutor)
+  # Sections aligned to pages in the file: the loader can map the image instead of reading
+  # all of it (pictures and code the run never touches) into private memory.
+  target_link_options(Tutor PRIVATE -Wl,--file-alignment,4096)
   if(NOT TUTOR_WIN64)
     # __stdcall decorates the name as LaunchTutorial@4; the host looks it up undecorated.
     target_link_options(Tutor PRIVATE -Wl,--kill-at)

@@ -101,6 +101,40 @@ Picture Picture::FromBmp(std::span<const uint8_t> bytes) {
   return picture;
 }
 
+class Picture::Twice {
+ public:
+  using Make = std::function<std::shared_ptr<const Picture>()>;
+  explicit Twice(Make make) : make_(std::move(make)) {}
+
+  // Made on the first call; a double that cannot be made is none.
+  const Picture* Get() const {
+    if (make_) {
+      const Make make = std::move(make_);
+      make_ = nullptr;
+      try {
+        made_ = make();
+      } catch (...) {
+        made_.reset();
+      }
+    }
+    return made_.get();
+  }
+
+  // A double made from another one (a crop, a greyed copy) when it is first asked for.
+  static std::shared_ptr<const Twice> From(std::shared_ptr<const Twice> source,
+                                           std::function<Picture(const Picture&)> derive) {
+    return std::make_shared<const Twice>(
+        [source = std::move(source), derive = std::move(derive)]() -> std::shared_ptr<const Picture> {
+          const Picture* twice = source->Get();
+          return twice ? std::make_shared<const Picture>(derive(*twice)) : nullptr;
+        });
+  }
+
+ private:
+  mutable Make make_;
+  mutable std::shared_ptr<const Picture> made_;
+};
+
 Picture Picture::Crop(int x, int y, int w, int h) const {
   Picture out(w, h);
   for (int row = 0; row < h; ++row) {
@@ -111,19 +145,33 @@ Picture Picture::Crop(int x, int y, int w, int h) const {
                   &pixels_[(size_t(y + row) * size_t(width_) + size_t(x + col)) * 4], 4);
     }
   }
-  if (double_) out.double_ = std::make_shared<const Picture>(double_->Crop(2 * x, 2 * y, 2 * w, 2 * h));
+  if (double_)
+    out.double_ = Twice::From(double_, [=](const Picture& twice) {
+      return twice.Crop(2 * x, 2 * y, 2 * w, 2 * h);
+    });
   return out;
 }
 
+const Picture* Picture::Double() const { return double_ ? double_->Get() : nullptr; }
+
 bool Picture::SetDouble(std::shared_ptr<const Picture> twice) {
   if (twice && (twice->width_ != 2 * width_ || twice->height_ != 2 * height_)) return false;
-  double_ = std::move(twice);
+  double_ = twice ? std::make_shared<const Twice>([twice] { return twice; }) : nullptr;
   return true;
+}
+
+void Picture::SetDoubleSource(std::function<Picture()> make) {
+  const int width = width_, height = height_;
+  double_ = std::make_shared<const Twice>([make = std::move(make), width, height]() -> std::shared_ptr<const Picture> {
+    auto twice = std::make_shared<const Picture>(make());
+    if (twice->width_ != 2 * width || twice->height_ != 2 * height) return nullptr;
+    return twice;
+  });
 }
 
 Picture Picture::Greyed() const {
   Picture out = *this;
-  if (double_) out.double_ = std::make_shared<const Picture>(double_->Greyed());
+  if (double_) out.double_ = Twice::From(double_, [](const Picture& twice) { return twice.Greyed(); });
   for (size_t i = 0; i < out.pixels_.size(); i += 4) {
     uint8_t* p = &out.pixels_[i];
     const int luma = (p[0] * 29 + p[1] * 150 + p[2] * 77) >> 8;

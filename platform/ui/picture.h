@@ -1,6 +1,7 @@
 #pragma once
 // A decoded picture: 32-bit pixels, top-down rows, bytes B, G, R, A (straight alpha).
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <vector>
@@ -25,8 +26,11 @@ class Picture {
 
   // The same picture made at twice the size, for screens drawn at a larger scale; nullptr
   // when there is none. A double whose size is not exactly twice this one's is refused.
-  const Picture* Double() const { return double_.get(); }
+  const Picture* Double() const;
   bool SetDouble(std::shared_ptr<const Picture> twice);
+  // A double made only when first asked for: at the usual scale none is ever drawn, and a
+  // decoded double holds four times the memory. `make` may throw: then there is none.
+  void SetDoubleSource(std::function<Picture()> make);
 
   // A copy of the rectangle (x, y, w, h); used to cut image-list strips. The double, if
   // any, is cut to match.
@@ -38,7 +42,9 @@ class Picture {
   int width_ = 0;
   int height_ = 0;
   std::vector<uint8_t> pixels_;
-  std::shared_ptr<const Picture> double_;
+  // The double or the means to make it, shared by copies, crops and greyed versions.
+  class Twice;
+  std::shared_ptr<const Twice> double_;
 };
 
 }  // namespace ui

@@ -29,11 +29,9 @@ Picture LoadResourcePicture(const std::string& name) {
   const size_t dot = name.rfind('.');
   if (dot == std::string::npos) return picture;
   const std::string doubleName = name.substr(0, dot) + "_2x" + name.substr(dot);
-  try {
-    picture.SetDouble(std::make_shared<const Picture>(Decode(doubleName, os::LoadResource(doubleName))));
-  } catch (...) {
-    // The picture is drawn scaled from its own pixels instead.
-  }
+  // Decoded only for a screen drawn at a larger scale; without one (or when it cannot be
+  // read) the picture is drawn scaled from its own pixels.
+  picture.SetDoubleSource([doubleName] { return Decode(doubleName, os::LoadResource(doubleName)); });
   return picture;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "platform/ui/picture.h"
 #include "platform/ui/picture_resample.h"
@@ -87,6 +88,33 @@ TEST(PictureResampleTest, TheDoubleFollowsCropAndGreyAndMustBeTwiceTheSize) {
   const ui::Picture grey = second.Greyed();
   ASSERT_NE(grey.Double(), nullptr);
   EXPECT_EQ(At(*grey.Double(), 0, 0)[0], At(*grey.Double(), 0, 0)[2]) << "the double is grey too";
+}
+
+TEST(PictureResampleTest, ADoubleFromASourceIsMadeOnlyWhenAskedForAndOnce) {
+  int made = 0;
+  ui::Picture strip = Solid(4, 2, 0, 0, 0);
+  strip.SetDoubleSource([&] {
+    ++made;
+    ui::Picture twice = Solid(8, 4, 0, 0, 0);
+    Put(twice, 4, 0, 0, 0, 250, 255);
+    return twice;
+  });
+  const ui::Picture grey = strip.Crop(2, 0, 2, 2).Greyed();
+  const ui::Picture plain = strip.Crop(2, 0, 2, 2);
+  EXPECT_EQ(made, 0) << "cutting and greying decode nothing";
+  ASSERT_NE(grey.Double(), nullptr);
+  EXPECT_EQ(At(*grey.Double(), 0, 0)[0], At(*grey.Double(), 0, 0)[2]);
+  ASSERT_NE(plain.Double(), nullptr);
+  EXPECT_EQ(At(*plain.Double(), 0, 0)[2], 250);
+  ASSERT_NE(strip.Double(), nullptr);
+  EXPECT_EQ(made, 1) << "one decoding serves the picture and every piece cut from it";
+
+  ui::Picture wrong = Solid(4, 2, 0, 0, 0);
+  wrong.SetDoubleSource([] { return Solid(7, 4, 0, 0, 0); });
+  EXPECT_EQ(wrong.Double(), nullptr) << "a double of the wrong size is refused";
+  ui::Picture unreadable = Solid(4, 2, 0, 0, 0);
+  unreadable.SetDoubleSource([]() -> ui::Picture { throw std::runtime_error("damaged"); });
+  EXPECT_EQ(unreadable.Double(), nullptr) << "an unreadable double is none";
 }
 
 }  // namespace
