@@ -66,10 +66,11 @@ uint64_t SampleFingerprint(const ui::Picture& picture) {
 }
 
 // The source to scale from: the double when the target is larger than the picture itself.
+// The double is asked for only then: asking makes it (decodes it) the first time.
 const ui::Picture& ClosestSource(const ui::Picture& picture, ui::Size size) {
+  if (size.width <= picture.Width() && size.height <= picture.Height()) return picture;
   const ui::Picture* twice = picture.Double();
-  if (twice && (size.width > picture.Width() || size.height > picture.Height())) return *twice;
-  return picture;
+  return twice ? *twice : picture;
 }
 
 }  // namespace
