@@ -109,4 +109,21 @@ TEST_F(ScaledCanvasTest, AtTwiceTheSizeTheDoubleIsDrawnPixelForPixel) {
   EXPECT_EQ(At(106, 20), kWhite);
 }
 
+TEST_F(ScaledCanvasTest, ADoubleIsDecodedOnlyWhenTheScaleDrawsLarger) {
+  int decoded = 0;
+  ui::Picture strip = Solid(2, 1, 0, 0, 0);
+  strip.SetDoubleSource([&] {
+    ++decoded;
+    return Solid(4, 2, 0, 255, 0);
+  });
+  ui::ImageList list(2, 1);
+  list.AddStrip(strip);
+  Canvas(1.0).DrawImage(list, 0, {10, 10}, false);
+  Canvas(1.0).DrawPicture(strip, {30, 10});
+  EXPECT_EQ(decoded, 0) << "at the usual scale the double is never made";
+  Canvas(2.0).DrawImage(list, 0, {10, 40}, false);
+  EXPECT_EQ(decoded, 1);
+  EXPECT_EQ(At(20, 80), RGB(0, 255, 0)) << "drawn from the double once it is made";
+}
+
 }  // namespace
