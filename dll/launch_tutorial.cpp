@@ -51,10 +51,12 @@ extern "C" __declspec(dllexport) int __stdcall LaunchTutorial(const host::TZndrA
     tutorial::LoadSharedSettings();
     // The assistant's windows follow their monitor's DPI; the host's own setting stays.
     win32::ThreadDpiAwareness dpiAwareness;
-    const bool exited = tutorial::RunTutorial(*appData, ProcessExecutable());
-    // The narration's last device is let go now, not later from inside the loader's lock.
-    Platform().Sound().FinishPending();
-    return exited ? 1 : 0;
+    // The narration's last device is let go as the run ends, however it ends: later it would
+    // be from inside the loader's lock.
+    struct FinishSound {
+      ~FinishSound() { Platform().Sound().FinishPending(); }
+    } finishSound;
+    return tutorial::RunTutorial(*appData, ProcessExecutable()) ? 1 : 0;
   } catch (const std::exception& e) {
     ShowStartError(e.what());
   } catch (...) {

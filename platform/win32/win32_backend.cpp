@@ -247,3 +247,29 @@ ui::Color Win32Backend::ResolveColor(ui::Color color) {
 }
 
 }  // namespace win32
+
+namespace win32 {
+
+void Win32Backend::PrepareNativeClasses(HWND parent) {
+  if (nativeClassesPrepared_) return;
+  nativeClassesPrepared_ = true;
+  struct Kind {
+    const wchar_t* className;
+    DWORD style, exStyle;
+  };
+  // The classes and styles the native fields are made with (Win32Edit, Win32ComboBox,
+  // Win32CheckBox); hidden, and gone before anything paints.
+  static constexpr Kind kinds[] = {
+      {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
+      {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0},
+      {L"BUTTON", BS_CHECKBOX, 0},
+  };
+  for (const Kind& kind : kinds) {
+    // With a text: the first laid-out text of an edit costs as much as its class.
+    if (HWND window = CreateWindowExW(kind.exStyle, kind.className, L"0", WS_CHILD | kind.style, 0, 0,
+                                      80, 100, parent, nullptr, module_, nullptr))
+      DestroyWindow(window);
+  }
+}
+
+}  // namespace win32

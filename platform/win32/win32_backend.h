@@ -51,6 +51,13 @@ class Win32Backend : public ui::Backend {
 
   static HCURSOR CursorHandle(ui::Cursor cursor);
 
+  // The first window of a control class costs far more than the next (theme data, class
+  // structures, a combo box's list): a field of each kind is made and dropped once per
+  // process, hidden, in `parent`. A form asks for it after its first paint, while the first
+  // page is read, so that the first page with fields does not wait for it.
+  bool NativeClassesPrepared() const { return nativeClassesPrepared_; }
+  void PrepareNativeClasses(HWND parent);
+
  private:
   static LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wparam,
                                             LPARAM lparam);
@@ -65,6 +72,7 @@ class Win32Backend : public ui::Backend {
   UniqueWindow messageWindow_;  // receives the timers
   FontCache fonts_;
   ImageCache images_;
+  bool nativeClassesPrepared_ = false;
   std::map<UINT_PTR, ui::Timer*> timers_;
   UINT_PTR nextTimerId_ = 1;
   std::vector<ui::Form*> modalForms_;

@@ -5,12 +5,44 @@
 
 #include "platform/win32/color_ref.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_backend.h"
+#include "platform/win32/win32_dpi.h"
+#include "platform/win32/win32_native_form.h"
 
 namespace win32 {
 
+namespace {
+
+// The open list's rows: a short list opens no higher than its items.
+int ListRows(const ui::ComboBox& combo) {
+  return std::max(1, std::min(combo.DropDownCount(), int(combo.Items().size())));
+}
+
+// The height the open list adds below the closed box, as the box will measure it: created
+// with it, the box needs no second placing once its font and field are set.
+int ListHeight(Win32Backend& backend, const ui::ComboBox& combo, HWND parent) {
+  const Win32NativeForm* form = Win32NativeForm::FromHandle(parent);
+  const ui::Scale scale = form ? form->GetScale() : ui::Scale();
+  HFONT font = backend.Fonts().Get(DeviceFont(combo.GetFont(), scale));
+  static std::unordered_map<HFONT, int> rowOfFont;
+  auto [row, fresh] = rowOfFont.try_emplace(font, 0);
+  if (fresh) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    if (GetTextMetricsW(dc, &metrics)) row->second = metrics.tmHeight;
+    SelectObject(dc, old);
+    DeleteDC(dc);
+  }
+  return ListRows(combo) * row->second + 2;
+}
+
+}  // namespace
+
 Win32ComboBox::Win32ComboBox(Win32Backend& backend, ui::ComboBox& combo, HWND parent)
     : Win32NativeControl(backend, combo, parent, L"COMBOBOX",
-                         CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0),
+                         CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, {},
+                         ListHeight(backend, combo, parent)),
       combo_(combo) {
   COMBOBOXINFO info{};
   info.cbSize = sizeof(info);
@@ -69,6 +101,8 @@ void Win32ComboBox::SyncHeight() {
   static std::unordered_map<HFONT, int> frameOfFont;
   const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   int field = int(SendMessageW(window, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+  // (The first box of a font is fitted step by step: right after its font is set, what its
+  // field reports does not add up with its height yet.)
   if (const auto known = frameOfFont.find(font);
       known != frameOfFont.end() && field > 0 && ClosedHeight() != combo_.Height()) {
     const int guess = combo_.Height() - known->second;
@@ -87,7 +121,7 @@ void Win32ComboBox::SyncHeight() {
   }
   if (field > 0) frameOfFont[font] = ClosedHeight() - field;
   // The window's height holds the open list too; a short list opens no higher than its items.
-  const int rows = std::max(1, std::min(combo_.DropDownCount(), int(combo_.Items().size())));
+  const int rows = ListRows(combo_);
   const int item = int(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0));
   const int width = combo_.Width(), height = ClosedHeight() + rows * item + 2;
   RECT dropped{};

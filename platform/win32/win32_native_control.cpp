@@ -29,7 +29,8 @@ LRESULT CallClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 
 Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control,
                                        HWND parent, const wchar_t* className, DWORD style,
-                                       DWORD exStyle, const std::wstring& text)
+                                       DWORD exStyle, const std::wstring& text,
+                                       int extraHeight)
     : backend_(backend), control_(control) {
   // Created where, as and with what it shows: placing, showing and enabling afterwards
   // would cost a round of window messages (and repaints) per field.
@@ -42,7 +43,7 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
   const DWORD state = (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
   HWND window = CreateWindowExW(exStyle, className, text.c_str(),
                                 WS_CHILD | WS_CLIPSIBLINGS | tabStop | state | style, placed_.left,
-                                placed_.top, placed_.Width(), placed_.Height(), parent, nullptr,
+                                placed_.top, placed_.Width(), placed_.Height() + extraHeight, parent, nullptr,
                                 backend.Module(), nullptr);
   if (!window) {
     throw ui::Error("Cannot create the control \"" + control.Name() + "\": " +

@@ -44,10 +44,11 @@ class Win32NativeControl : public ui::NativeControl {
 
  protected:
   // Creates the window at the control's place, shown, enabled and with the font and text
-  // of the model; the kind's constructor applies the rest of its state.
+  // of the model; the kind's constructor applies the rest of its state. `extraHeight`: how
+  // much higher than the model the window is made (a combo box's open list).
   Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control, HWND parent,
                      const wchar_t* className, DWORD style, DWORD exStyle,
-                     const std::wstring& text = {});
+                     const std::wstring& text = {}, int extraHeight = 0);
   virtual void SyncKind(unsigned what) = 0;
   // A window inside this one that takes the focus (a combo box's edit): its focus moves,
   // keys and notices count as this control's.

@@ -249,6 +249,10 @@ bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LP
         HandleKey(wparam);
         return true;
       }
+      if (message == PrepareClassesMessage()) {
+        backend_.PrepareNativeClasses(window);
+        return true;
+      }
       if (accessibility_ && accessibility_->HandlePosted(message, wparam)) return true;
       break;
   }
@@ -267,6 +271,9 @@ void Win32NativeForm::Paint(HWND window) {
     ~EndPaintScope() { EndPaint(window, &paint); }
   } end{window, paint};
   if (dc && !IsRectEmpty(&paint.rcPaint)) PaintInto(dc, paint.rcPaint);
+  // Posted: taken before the next input, once this paint is on the screen.
+  if (!backend_.NativeClassesPrepared() && !preparePosted_)
+    preparePosted_ = PostMessageW(window, PrepareClassesMessage(), 0, 0) != FALSE;
 }
 
 void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
@@ -341,6 +348,11 @@ bool Win32NativeForm::SetCursorFor(HWND window, HWND target, UINT hitTest) {
   ScreenToClient(window, &p);
   SetCursor(Win32Backend::CursorHandle(form_.CursorAt(scale_.ToDesign(ui::Point{p.x, p.y}))));
   return true;
+}
+
+UINT Win32NativeForm::PrepareClassesMessage() {
+  static const UINT message = RegisterWindowMessageW(L"TutorPrepareClasses");
+  return message;
 }
 
 UINT Win32NativeForm::DialogKeyMessage() {

@@ -60,6 +60,8 @@ class Win32NativeForm : public ui::NativeForm {
   static Win32NativeForm* FromHandle(HWND window);
   // Enter or Escape from a native child, posted to the form (wparam: the key).
   static UINT DialogKeyMessage();
+  // Posted after the first paint: the backend prepares the native field classes.
+  static UINT PrepareClassesMessage();
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
@@ -82,6 +84,7 @@ class Win32NativeForm : public ui::NativeForm {
   std::unique_ptr<Win32HintWindow> hint_;  // made for the first hint; goes before the window
   std::unique_ptr<FormAccessibility> accessibility_;  // goes before the window too
   bool trackingLeave_ = false;
+  bool preparePosted_ = false;
   bool fromWindow_ = false;  // the form is being told what the window did: do not apply it back
   bool shownOnce_ = false;
   // What the window last showed of the form, besides its caption.

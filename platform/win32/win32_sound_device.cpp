@@ -77,10 +77,22 @@ Win32SoundDevice::Win32SoundDevice(HINSTANCE module) : module_(module) {
   class_ = RegisterClassExW(&windowClass);
   if (!class_)
     throw ui::Error("Cannot register the sound window class: " + SystemMessage(GetLastError()));
+  // The system's wave output is set up by its first use (drivers loaded, devices listed:
+  // a tenth of a second under Wine). Asked for on a thread of its own now, it is ready by the
+  // first narration instead of holding the page that starts it.
+  if (HANDLE thread = CreateThread(nullptr, 0, [](void*) -> DWORD { return waveOutGetNumDevs(); },
+                                   nullptr, 0, nullptr))
+    CloseHandle(thread);
+  // Made now, not at the first stop: a window is dear to create in the middle of a step.
+  timerWindow_ = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 module_, nullptr);
+  if (timerWindow_) SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Win32SoundDevice::~Win32SoundDevice() {
-  FinishPending();
+  // Nothing pending is finished here: this runs when the library is unloaded, under the
+  // loader's lock, or as the process ends, when the devices' player threads are gone and a
+  // stop would wait for them forever. The end of a run has finished it (LaunchTutorial).
   if (timerWindow_) DestroyWindow(timerWindow_);
   UnregisterClassW(ClassAtom(class_), module_);
 }
@@ -133,12 +145,7 @@ bool Win32SoundDevice::Defer(uint16_t device, uint32_t command) {
 }
 
 void Win32SoundDevice::Schedule() {
-  if (!timerWindow_) {
-    timerWindow_ = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                   nullptr, module_, nullptr);
-    if (!timerWindow_) return;  // finished by the next command on the device, or at the end
-    SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  }
+  if (!timerWindow_) return;  // finished by the next command on the device, or at the end
   // A timer comes after the paint: the new page shows before the device is let go.
   SetTimer(timerWindow_, kFinishTimer, USER_TIMER_MINIMUM, nullptr);
 }

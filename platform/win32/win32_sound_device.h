@@ -29,8 +29,8 @@ class Win32SoundDevice : public os::SoundDevice {
   bool ErrorText(uint32_t error, std::string& text) override;
   std::unique_ptr<os::SoundNoticeWindow> CreateNoticeWindow(NoticeHandler handler) override;
 
-  // Finishes the stops and closes still pending (the end of a run calls it: no device may
-  // outlive the run that opened it).
+  // Finishes the stops and closes still pending. The end of every run calls it, however the
+  // run ends: no device may outlive the run that opened it, and the destructor cannot.
   void FinishPending();
 
  private:
