@@ -132,6 +132,15 @@ TEST_F(Win32NativeFormTest, PaintsItsGraphicControlsThroughWmPaint) {
   EXPECT_EQ(ScreenPixel(30, 30), RGB(0, 128, 0));
 }
 
+TEST_F(Win32NativeFormTest, TheFirstPaintPreparesTheFieldClassesAndLeavesNoWindowBehind) {
+  EXPECT_FALSE(platform.Backend().NativeClassesPrepared());
+  form.Show();
+  UpdateWindow(Window());
+  platform.Backend().ProcessMessages();
+  EXPECT_TRUE(platform.Backend().NativeClassesPrepared()) << "asked for after the first paint";
+  EXPECT_EQ(GetWindow(Window(), GW_CHILD), nullptr) << "the prepared fields are gone again";
+}
+
 TEST_F(Win32NativeFormTest, MouseInputIsCapturedWhilePressedAndLeavesAreReported) {
   auto& probe = form.Add<Probe>("Probe");
   probe.SetBounds(20, 20, 40, 40);
