@@ -16,6 +16,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"TutorSoundNotices";
 constexpr UINT_PTR kFinishTimer = 1;
 
+DWORD WINAPI SetUpWaveOutput(void*) { return waveOutGetNumDevs(); }
+
 static_assert(os::mci::kOpen == MCI_OPEN && os::mci::kClose == MCI_CLOSE && os::mci::kPlay == MCI_PLAY &&
               os::mci::kSeek == MCI_SEEK && os::mci::kStop == MCI_STOP && os::mci::kStatus == MCI_STATUS);
 static_assert(os::mci::kNotify == MCI_NOTIFY && os::mci::kWait == MCI_WAIT &&
@@ -80,8 +82,7 @@ Win32SoundDevice::Win32SoundDevice(HINSTANCE module) : module_(module) {
   // The system's wave output is set up by its first use (drivers loaded, devices listed:
   // a tenth of a second under Wine). Asked for on a thread of its own now, it is ready by the
   // first narration instead of holding the page that starts it.
-  if (HANDLE thread = CreateThread(nullptr, 0, [](void*) -> DWORD { return waveOutGetNumDevs(); },
-                                   nullptr, 0, nullptr))
+  if (HANDLE thread = CreateThread(nullptr, 0, &SetUpWaveOutput, nullptr, 0, nullptr))
     CloseHandle(thread);
   // Made now, not at the first stop: a window is dear to create in the middle of a step.
   timerWindow_ = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
