@@ -21,9 +21,7 @@ int ListRows(const ui::ComboBox& combo) {
 // The height the open list adds below the closed box, as the box will measure it: created
 // with it, the box needs no second placing once its font and field are set.
 int ListHeight(Win32Backend& backend, const ui::ComboBox& combo, HWND parent) {
-  const Win32NativeForm* form = Win32NativeForm::FromHandle(parent);
-  const ui::Scale scale = form ? form->GetScale() : ui::Scale();
-  HFONT font = backend.Fonts().Get(DeviceFont(combo.GetFont(), scale));
+  HFONT font = backend.Fonts().Get(DeviceFont(combo.GetFont(), Win32NativeForm::ScaleOf(parent)));
   static std::unordered_map<HFONT, int> rowOfFont;
   auto [row, fresh] = rowOfFont.try_emplace(font, 0);
   if (fresh) {

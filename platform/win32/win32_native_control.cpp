@@ -35,8 +35,7 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
   // Created where, as and with what it shows: placing, showing and enabling afterwards
   // would cost a round of window messages (and repaints) per field.
   const DWORD tabStop = control.TabStop() ? WS_TABSTOP : 0;
-  const Win32NativeForm* form = Win32NativeForm::FromHandle(parent);
-  const ui::Scale scale = form ? form->GetScale() : ui::Scale();
+  const ui::Scale scale = Win32NativeForm::ScaleOf(parent);
   placed_ = scale.ToDevice(control.FormBounds());
   shown_ = control.IsShowing();
   enabled_ = control.Enabled();
@@ -153,8 +152,7 @@ void Win32NativeControl::Sync(unsigned what) {
 }
 
 ui::Scale Win32NativeControl::FormScale() const {
-  const Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get()));
-  return form ? form->GetScale() : ui::Scale();
+  return Win32NativeForm::ScaleOf(GetParent(window_.Get()));
 }
 
 void Win32NativeControl::Focus() {

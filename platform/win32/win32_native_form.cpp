@@ -116,6 +116,11 @@ Win32NativeForm* Win32NativeForm::FromHandle(HWND window) {
   return reinterpret_cast<Win32NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+ui::Scale Win32NativeForm::ScaleOf(HWND window) {
+  const Win32NativeForm* form = FromHandle(window);
+  return form ? form->GetScale() : ui::Scale();
+}
+
 LRESULT CALLBACK Win32NativeForm::WindowProc(HWND window, UINT message, WPARAM wparam,
                                              LPARAM lparam) {
   if (message == WM_NCCREATE) {

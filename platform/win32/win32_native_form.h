@@ -58,6 +58,8 @@ class Win32NativeForm : public ui::NativeForm {
   // The form window behind `window`, or nullptr for any other window (also another
   // module's forms, whose window procedure is not this one).
   static Win32NativeForm* FromHandle(HWND window);
+  // The scale of the form window `window`; 1 for any other window.
+  static ui::Scale ScaleOf(HWND window);
   // Enter or Escape from a native child, posted to the form (wparam: the key).
   static UINT DialogKeyMessage();
   // Posted after the first paint: the backend prepares the native field classes.
