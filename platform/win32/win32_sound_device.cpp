@@ -18,6 +18,12 @@ constexpr UINT_PTR kFinishTimer = 1;
 
 DWORD WINAPI SetUpWaveOutput(void*) { return waveOutGetNumDevs(); }
 
+// A command without parameters of its own (stop, pause, close), waited for.
+MCIERROR SendWaited(uint16_t device, UINT command) {
+  MCI_GENERIC_PARMS generic{};
+  return mciSendCommandA(device, command, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic));
+}
+
 static_assert(os::mci::kOpen == MCI_OPEN && os::mci::kClose == MCI_CLOSE && os::mci::kPlay == MCI_PLAY &&
               os::mci::kSeek == MCI_SEEK && os::mci::kStop == MCI_STOP && os::mci::kStatus == MCI_STATUS);
 static_assert(os::mci::kNotify == MCI_NOTIFY && os::mci::kWait == MCI_WAIT &&
@@ -137,8 +143,7 @@ bool Win32SoundDevice::Defer(uint16_t device, uint32_t command) {
     return true;
   }
   if (!Plays(device)) return false;  // a stopped device stops and closes at once
-  MCI_GENERIC_PARMS pause{};
-  if (mciSendCommandA(device, MCI_PAUSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&pause)) != 0)
+  if (SendWaited(device, MCI_PAUSE) != 0)
     return false;  // a device that cannot pause is stopped the long way
   (command == MCI_STOP ? stopping_ : closing_).insert(device);
   Schedule();
@@ -152,24 +157,16 @@ void Win32SoundDevice::Schedule() {
 }
 
 void Win32SoundDevice::FinishStop(uint16_t device) {
-  if (!stopping_.erase(device)) return;
-  MCI_GENERIC_PARMS stop{};
-  mciSendCommandA(device, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&stop));
+  if (stopping_.erase(device)) SendWaited(device, MCI_STOP);
 }
 
 void Win32SoundDevice::FinishPending() {
   const std::set<uint16_t> stopping = std::move(stopping_), closing = std::move(closing_);
   stopping_.clear();
   closing_.clear();
-  for (uint16_t device : stopping) {
-    MCI_GENERIC_PARMS stop{};
-    mciSendCommandA(device, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&stop));
-  }
+  for (uint16_t device : stopping) SendWaited(device, MCI_STOP);
   // Closing a paused device stops it as well.
-  for (uint16_t device : closing) {
-    MCI_GENERIC_PARMS close{};
-    mciSendCommandA(device, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&close));
-  }
+  for (uint16_t device : closing) SendWaited(device, MCI_CLOSE);
 }
 
 uint32_t Win32SoundDevice::SendCommand(uint16_t device, uint32_t command, uint32_t flags,
