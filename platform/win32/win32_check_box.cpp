@@ -8,7 +8,8 @@ namespace win32 {
 Win32CheckBox::Win32CheckBox(Win32Backend& backend, ui::CheckBox& box, HWND parent)
     : Win32NativeControl(backend, box, parent, L"BUTTON", BS_CHECKBOX, 0, Widen(box.Caption())),
       box_(box) {
-  if (box_.Checked()) SendMessageW(Window(), BM_SETCHECK, BST_CHECKED, 0);
+  if (box_.Checked() || Reused())
+    SendMessageW(Window(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void Win32CheckBox::SyncKind(unsigned what) {

@@ -45,6 +45,12 @@ Win32ComboBox::Win32ComboBox(Win32Backend& backend, ui::ComboBox& combo, HWND pa
   COMBOBOXINFO info{};
   info.cbSize = sizeof(info);
   if (GetComboBoxInfo(Window(), &info) && info.hwndItem) AdoptInner(info.hwndItem);
+  // Another page's box: its items go (and its edit's text with them).
+  if (Reused()) {
+    settingText_ = true;
+    SendMessageW(Window(), CB_RESETCONTENT, 0, 0);
+    settingText_ = false;
+  }
   SyncKind(ui::syncAll);
 }
 

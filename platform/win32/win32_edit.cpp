@@ -14,6 +14,11 @@ Win32Edit::Win32Edit(Win32Backend& backend, ui::Edit& edit, HWND parent)
       edit_(edit) {
   // 0 lifts the limit, as the model's 0 means.
   SendMessageW(Window(), EM_LIMITTEXT, WPARAM(edit_.MaxLength()), 0);
+  if (Reused()) {
+    // Undo must not bring back what was typed on another page.
+    SendMessageW(Window(), EM_EMPTYUNDOBUFFER, 0, 0);
+    SendMessageW(Window(), EM_SETMODIFY, FALSE, 0);
+  }
 }
 
 void Win32Edit::SyncKind(unsigned what) {

@@ -25,43 +25,85 @@ LRESULT CallClassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return CallWindowProcW(proc, window, message, wparam, lparam);
 }
 
+// The styles Sync keeps to the model, whoever had the window before.
+constexpr LONG_PTR kSyncedStyles = WS_VISIBLE | WS_DISABLED | WS_TABSTOP;
+
 }  // namespace
 
 Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control,
                                        HWND parent, const wchar_t* className, DWORD style,
                                        DWORD exStyle, const std::wstring& text,
                                        int extraHeight)
-    : backend_(backend), control_(control) {
-  // Created where, as and with what it shows: placing, showing and enabling afterwards
-  // would cost a round of window messages (and repaints) per field.
-  const DWORD tabStop = control.TabStop() ? WS_TABSTOP : 0;
+    : backend_(backend), control_(control), className_(className), style_(style), exStyle_(exStyle) {
   const ui::Scale scale = Win32NativeForm::ScaleOf(parent);
   placed_ = scale.ToDevice(control.FormBounds());
   shown_ = control.IsShowing();
   enabled_ = control.Enabled();
-  const DWORD state = (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
-  HWND window = CreateWindowExW(exStyle, className, text.c_str(),
-                                WS_CHILD | WS_CLIPSIBLINGS | tabStop | state | style, placed_.left,
-                                placed_.top, placed_.Width(), placed_.Height() + extraHeight, parent, nullptr,
-                                backend.Module(), nullptr);
-  if (!window) {
-    throw ui::Error("Cannot create the control \"" + control.Name() + "\": " +
-                    SystemMessage(GetLastError()));
-  }
-  window_.Reset(window);
-  Attach(window);
-  // Before its first paint, which comes later from the message loop: no redraw asked.
   font_ = backend_.Fonts().Get(DeviceFont(control_.GetFont(), scale));
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  HWND window = Reuse(parent, text, extraHeight);
+  if (!window) {
+    // Created where, as and with what it shows: placing, showing and enabling afterwards
+    // would cost a round of window messages (and repaints) per field.
+    const DWORD tabStop = control.TabStop() ? WS_TABSTOP : 0;
+    const DWORD state = (shown_ ? WS_VISIBLE : 0) | (enabled_ ? 0 : WS_DISABLED);
+    window = CreateWindowExW(exStyle, className, text.c_str(),
+                             WS_CHILD | WS_CLIPSIBLINGS | tabStop | state | style, placed_.left,
+                             placed_.top, placed_.Width(), placed_.Height() + extraHeight, parent,
+                             nullptr, backend.Module(), nullptr);
+    if (!window) {
+      throw ui::Error("Cannot create the control \"" + control.Name() + "\": " +
+                      SystemMessage(GetLastError()));
+    }
+    window_.Reset(window);
+    // Before its first paint, which comes later from the message loop: no redraw asked.
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  }
+  madeStyle_ = GetWindowLongPtrW(window, GWL_STYLE) & ~kSyncedStyles;
+  madeExStyle_ = GetWindowLongPtrW(window, GWL_EXSTYLE);
+  Attach(window);
+}
+
+// Under some systems a window costs dozens of round trips to the window server to make and
+// as many to destroy, where placing and showing one costs a few: the fields of a new page
+// take the windows the fields of the page before left.
+HWND Win32NativeControl::Reuse(HWND parent, const std::wstring& text, int extraHeight) {
+  Win32NativeForm* form = Win32NativeForm::FromHandle(parent);
+  const auto spare = form ? form->TakeSpare(className_, style_, exStyle_) : std::nullopt;
+  if (!spare) return nullptr;
+  HWND window = spare->window;
+  window_.Reset(window);
+  reused_ = true;
+  windowProc_ = spare->windowProc;
+  innerProc_ = spare->innerProc;
+  // Before it is attached, while no control answers its notices (an edit reports the change).
+  SetWindowTextW(window, text.c_str());
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  const LONG_PTR tabStop = control_.TabStop() ? WS_TABSTOP : 0;
+  if ((style & WS_TABSTOP) != tabStop)
+    SetWindowLongPtrW(window, GWL_STYLE, (style & ~LONG_PTR(WS_TABSTOP)) | tabStop);
+  if (((style & WS_DISABLED) == 0) != enabled_) EnableWindow(window, enabled_);
+  if (spare->font != font_)
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  // Last among its siblings, where a new window goes: the order they are read out in.
+  SetWindowPos(window, HWND_BOTTOM, placed_.left, placed_.top, placed_.Width(),
+               placed_.Height() + extraHeight, SWP_NOACTIVATE | (shown_ ? SWP_SHOWWINDOW : 0));
+  return window;
 }
 
 Win32NativeControl::~Win32NativeControl() {
   // Detach first: destroying a focused window reports a focus loss nobody should see.
   for (HWND window : {inner_, window_.Get()})
     if (window) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  // Its form destroys it once the screen is painted (a page's fields go with each step).
-  if (Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window_.Get())))
-    form->Bury(window_.Release());
+  // Its form destroys it once the screen is painted (a page's fields go with each step),
+  // or hands it to a field of the next page.
+  HWND window = window_.Get();
+  if (Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window))) {
+    const bool asMade = (GetWindowLongPtrW(window, GWL_STYLE) & ~kSyncedStyles) == madeStyle_ &&
+                        GetWindowLongPtrW(window, GWL_EXSTYLE) == madeExStyle_;
+    form->Bury({window, inner_, windowProc_, innerProc_, asMade ? className_ : nullptr, style_,
+                exStyle_, font_});
+    window_.Release();
+  }
   window_.Reset();
 }
 

@@ -45,7 +45,9 @@ class Win32NativeControl : public ui::NativeControl {
  protected:
   // Creates the window at the control's place, shown, enabled and with the font and text
   // of the model; the kind's constructor applies the rest of its state. `extraHeight`: how
-  // much higher than the model the window is made (a combo box's open list).
+  // much higher than the model the window is made (a combo box's open list). A window of
+  // the same class and style that a gone control left to the form is taken instead (see
+  // Reused).
   Win32NativeControl(Win32Backend& backend, ui::WindowedControl& control, HWND parent,
                      const wchar_t* className, DWORD style, DWORD exStyle,
                      const std::wstring& text = {}, int extraHeight = 0);
@@ -54,6 +56,10 @@ class Win32NativeControl : public ui::NativeControl {
   // keys and notices count as this control's.
   void AdoptInner(HWND inner);
   Win32Backend& Backend() const { return backend_; }
+  // The window was a gone control's: placed, shown, enabled, with the font and text of this
+  // model, and last in the z-order as a new window is; what else the kind keeps (items, a
+  // check, the undo buffer) is still the old control's.
+  bool Reused() const { return reused_; }
   // A solid brush of the model's colour for WM_CTLCOLOR*; kept until the colour changes.
   HBRUSH ColorBrush();
   // The scale of the form window this control sits in.
@@ -61,6 +67,8 @@ class Win32NativeControl : public ui::NativeControl {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // A gone control's window taken from the form, made as this one would be.
+  HWND Reuse(HWND parent, const std::wstring& text, int extraHeight);
   // Routes the window's messages through SubclassProc to this control.
   void Attach(HWND window);
   LRESULT CallPrevious(HWND window, UINT message, WPARAM wparam, LPARAM lparam) const;
@@ -82,6 +90,12 @@ class Win32NativeControl : public ui::NativeControl {
   bool swallowChar_ = false;
   // What the window was last given.
   ui::Rect placed_;
+  // How it was made (the kind's class and style), and the styles it had then: a window whose
+  // kind changed them since is not handed to another control.
+  const wchar_t* className_;
+  DWORD style_, exStyle_;
+  LONG_PTR madeStyle_ = 0, madeExStyle_ = 0;
+  bool reused_ = false;
   bool shown_ = false;
   bool enabled_ = true;
   HFONT font_ = nullptr;

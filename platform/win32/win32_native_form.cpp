@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <cwchar>
+
 #include "platform/ui/application.h"
 #include "platform/ui/errors.h"
 #include "platform/ui/windowed_control.h"
@@ -367,18 +369,34 @@ UINT Win32NativeForm::DialogKeyMessage() {
 
 bool Win32NativeForm::DialogChar(wchar_t ch) { return form_.HandleDialogChar(Lowered(ch)); }
 
-void Win32NativeForm::Bury(HWND child) {
+void Win32NativeForm::Bury(const SpareWindow& spare) {
   // Hidden as the control goes (the focus moves on as destroying it would move it).
-  if (IsWindowVisible(child)) ShowWindow(child, SW_HIDE);
-  buried_.push_back(child);
+  if (IsWindowVisible(spare.window)) ShowWindow(spare.window, SW_HIDE);
+  buried_.push_back(spare);
+}
+
+std::optional<Win32NativeForm::SpareWindow> Win32NativeForm::TakeSpare(const wchar_t* className,
+                                                                      DWORD style, DWORD exStyle) {
+  // The oldest first: a page's fields take the last page's in their order.
+  for (auto it = buried_.begin(); it != buried_.end(); ++it) {
+    if (!it->className || wcscmp(it->className, className) != 0 || it->style != style ||
+        it->exStyle != exStyle)
+      continue;
+    const SpareWindow spare = *it;
+    buried_.erase(it);
+    if (IsWindow(spare.window) && GetParent(spare.window) == window_.Get()) return spare;
+    return std::nullopt;
+  }
+  return std::nullopt;
 }
 
 void Win32NativeForm::Reap() {
-  std::vector<HWND> buried = std::move(buried_);
+  std::vector<SpareWindow> buried = std::move(buried_);
   buried_.clear();
-  for (HWND child : buried) {
+  for (const SpareWindow& child : buried) {
     // Still ours: only this window's children are buried, and they live as long as it.
-    if (IsWindow(child) && GetParent(child) == window_.Get()) DestroyWindow(child);
+    if (IsWindow(child.window) && GetParent(child.window) == window_.Get())
+      DestroyWindow(child.window);
   }
 }
 

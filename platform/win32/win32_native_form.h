@@ -46,9 +46,21 @@ class Win32NativeForm : public ui::NativeForm {
   ui::Form& GetForm() const { return form_; }
   // Offers an accelerator character to the form; true when a control took it.
   bool DialogChar(wchar_t ch);
+  // A child window whose control is gone, with what its control made it as.
+  struct SpareWindow {
+    HWND window = nullptr;
+    HWND inner = nullptr;  // a combo box's edit
+    WNDPROC windowProc = nullptr, innerProc = nullptr;  // what they had before the control
+    const wchar_t* className = nullptr;  // nullptr: changed since it was made, not for reuse
+    DWORD style = 0, exStyle = 0;
+    HFONT font = nullptr;
+  };
   // Takes a child window whose control is gone: hidden now, destroyed by Reap, so that
   // a step change shows the next page before the old page's windows are torn down.
-  void Bury(HWND child);
+  void Bury(const SpareWindow& spare);
+  // A buried window made with this class and style, handed to a new control instead of a
+  // new window (the next page's fields take the last page's windows); nullopt when none.
+  std::optional<SpareWindow> TakeSpare(const wchar_t* className, DWORD style, DWORD exStyle);
   // Destroys the buried windows; the modal loop calls it when the queue is empty (after
   // the paints).
   void Reap();
@@ -98,7 +110,7 @@ class Win32NativeForm : public ui::NativeForm {
     friend bool operator==(const Look&, const Look&) = default;
   };
   std::optional<Look> synced_;
-  std::vector<HWND> buried_;
+  std::vector<SpareWindow> buried_;
 };
 
 }  // namespace win32

@@ -1,6 +1,7 @@
 // What a step change costs the window system: a caption change leaves nothing to repaint,
 // the area outside the controls is painted in the form's colour without a buffer and looks
-// as before, and a native field is created in place with one round of window calls.
+// as before, a native field is created in place with one round of window calls, and the
+// next page's fields take the last page's windows as if they were new.
 #include "platform/win32/windows_api.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/panel.h"
@@ -218,6 +220,102 @@ TEST_F(PaintCostTest, AFreedFieldsWindowIsHiddenAtOnceAndDestroyedByReap) {
   native->Reap();
   EXPECT_FALSE(IsWindow(field));
   native->Reap();  // nothing left: a second pass touches nothing
+}
+
+// A page of the kinds of native field, as the wizard's pages are built.
+struct FieldPage {
+  explicit FieldPage(const std::string& word) : page(std::make_unique<ui::Frame>("Page")) {
+    page->SetBounds(20, 30, 300, 200);
+    edit.SetBounds(10, 10, 120, 21);
+    edit.SetText(word);
+    box.SetBounds(10, 40, 120, 17);
+    box.SetCaption(word);
+    combo.SetBounds(10, 70, 120, 23);
+    combo.SetItems({word, word + "2"});
+    combo.SetText(word);
+    edit.OnChange = [this](ui::Edit&) { ++notices; };
+    box.OnClick = [this](ui::Control&) { ++notices; };
+    combo.OnChange = [this](ui::ComboBox&) { ++notices; };
+  }
+  std::unique_ptr<ui::Frame> page;
+  ui::Edit& edit = page->Add<ui::Edit>("Edit1");
+  ui::CheckBox& box = page->Add<ui::CheckBox>("Check1");
+  ui::ComboBox& combo = page->Add<ui::ComboBox>("Combo1");
+  int notices = 0;
+};
+
+// The form's child windows, first to last in the z-order.
+std::vector<HWND> ChildrenOf(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND w = GetWindow(parent, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) children.push_back(w);
+  return children;
+}
+
+TEST_F(PaintCostTest, TheNextPagesFieldsTakeTheLastPagesWindowsAsIfNew) {
+  auto* native = dynamic_cast<win32::Win32NativeForm*>(form.Native());
+  ASSERT_NE(native, nullptr);
+  FieldPage first("Old");
+  first.box.SetChecked(true);
+  ui::Control& shown = form.Insert(std::move(first.page));
+  const HWND edit = WindowOf(first.edit), box = WindowOf(first.box), combo = WindowOf(first.combo);
+  const std::vector<HWND> madeOrder = ChildrenOf(Window());
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  SendMessageW(edit, WM_CHAR, L'x', 1);  // typed: something to undo
+  ASSERT_TRUE(SendMessageW(edit, EM_CANUNDO, 0, 0));
+  EnableWindow(box, FALSE);  // out of step with the next model, which is enabled
+  form.Remove(shown);
+
+  FieldPage second("New");
+  second.box.SetEnabled(true);
+  second.combo.SetItems({"Only"});
+  second.combo.SetText("Only");
+  second.page->SetVisible(false);
+  ui::Control& next = form.Insert(std::move(second.page));
+  EXPECT_EQ(WindowOf(second.edit), edit);
+  EXPECT_EQ(WindowOf(second.box), box);
+  EXPECT_EQ(WindowOf(second.combo), combo);
+  EXPECT_EQ(ChildrenOf(Window()), madeOrder) << "the order new windows stand in";
+
+  // Nothing of the old page's fields is left in them.
+  auto* field = win32::Win32NativeControl::FromHandle(edit);
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(&field->Control(), &second.edit);
+  EXPECT_EQ(field->WindowText(), L"New");
+  EXPECT_FALSE(SendMessageW(edit, EM_CANUNDO, 0, 0)) << "undo would bring the old text back";
+  EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(IsWindowEnabled(box));
+  EXPECT_EQ(win32::Win32NativeControl::FromHandle(box)->WindowText(), L"New");
+  EXPECT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 1);
+  EXPECT_EQ(win32::Win32NativeControl::FromHandle(combo)->WindowText(), L"Only");
+  for (HWND w : {edit, box, combo}) EXPECT_FALSE(IsWindowVisible(w)) << "its page is hidden";
+  EXPECT_EQ(second.notices, 0) << "the model's own state is not the user's change";
+
+  // The new controls answer for them, and the next paint's clean-up leaves them alone.
+  native->Reap();
+  next.SetVisible(true);
+  for (HWND w : {edit, box, combo}) EXPECT_TRUE(IsWindowVisible(w));
+  SendMessageW(edit, EM_SETSEL, 3, 3);
+  SendMessageW(edit, WM_CHAR, L'y', 1);
+  EXPECT_EQ(second.edit.Text(), "Newy");
+  EXPECT_EQ(second.notices, 1);
+}
+
+TEST_F(PaintCostTest, AFieldWhoseStyleChangedLeavesItsWindowToBeDestroyed) {
+  auto* native = dynamic_cast<win32::Win32NativeForm*>(form.Native());
+  FieldPage first("Old");
+  ui::Control& shown = form.Insert(std::move(first.page));
+  const HWND edit = WindowOf(first.edit), combo = WindowOf(first.combo);
+  first.edit.SetReadOnly(true);  // no longer what an editable field is made as
+  form.Remove(shown);
+
+  FieldPage second("New");
+  form.Insert(std::move(second.page));
+  EXPECT_NE(WindowOf(second.edit), edit);
+  EXPECT_FALSE(GetWindowLongPtrW(WindowOf(second.edit), GWL_STYLE) & ES_READONLY);
+  EXPECT_EQ(WindowOf(second.combo), combo) << "the others are still taken";
+  native->Reap();
+  EXPECT_FALSE(IsWindow(edit));
+  EXPECT_TRUE(IsWindow(combo));
 }
 
 }  // namespace
