@@ -109,7 +109,7 @@ LRESULT CALLBACK Win32SoundDevice::WindowProc(HWND window, UINT message, WPARAM 
   if (message == WM_TIMER && wparam == kFinishTimer) {
     KillTimer(window, kFinishTimer);
     if (auto* device = reinterpret_cast<Win32SoundDevice*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
-      device->FinishPending();
+      RunGuarded([&] { device->RunPending(); });
     return 0;
   }
   if (message == MM_MCINOTIFY) {
@@ -160,7 +160,26 @@ void Win32SoundDevice::FinishStop(uint16_t device) {
   if (stopping_.erase(device)) SendWaited(device, MCI_STOP);
 }
 
+void Win32SoundDevice::StartPlay(uint16_t device) {
+  const auto it = starting_.find(device);
+  if (it == starting_.end()) return;
+  MCI_PLAY_PARMS play{};
+  play.dwCallback = it->second;
+  starting_.erase(it);
+  if (mciSendCommandA(device, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) != 0 &&
+      play.dwCallback)
+    PostMessageW(reinterpret_cast<HWND>(play.dwCallback), MM_MCINOTIFY, MCI_NOTIFY_FAILURE, device);
+}
+
+void Win32SoundDevice::RunPending() {
+  // The new page's narration first: the old one is silent already.
+  while (!starting_.empty()) StartPlay(starting_.begin()->first);
+  FinishPending();
+}
+
 void Win32SoundDevice::FinishPending() {
+  // A play not started by the end of the run is not started at all.
+  starting_.clear();
   const std::set<uint16_t> stopping = std::move(stopping_), closing = std::move(closing_);
   stopping_.clear();
   closing_.clear();
@@ -172,6 +191,27 @@ void Win32SoundDevice::FinishPending() {
 uint32_t Win32SoundDevice::SendCommand(uint16_t device, uint32_t command, uint32_t flags,
                                        os::MciParams& params) {
   const DWORD_PTR callback = params.callback;
+  if (const auto starting = starting_.find(device); starting != starting_.end()) {
+    // The mode it is about to have; a stop or close before it started has nothing to wait
+    // for; anything else starts it.
+    if (command == MCI_STATUS && params.item == MCI_STATUS_MODE) {
+      params.value = MCI_MODE_PLAY;
+      return 0;
+    }
+    if ((command == MCI_STOP || command == MCI_CLOSE) && !(flags & MCI_NOTIFY)) {
+      const HWND notice = reinterpret_cast<HWND>(starting->second);
+      starting_.erase(starting);
+      if (notice) PostMessageW(notice, MM_MCINOTIFY, MCI_NOTIFY_ABORTED, device);
+      if (command == MCI_STOP) return 0;
+    } else {
+      StartPlay(device);
+    }
+  }
+  if (device != 0 && command == MCI_PLAY && flags == MCI_NOTIFY && timerWindow_) {
+    starting_[device] = callback;
+    Schedule();
+    return 0;
+  }
   if (device != 0 && (command == MCI_STOP || command == MCI_CLOSE) && (flags & MCI_WAIT) &&
       !(flags & MCI_NOTIFY) && Defer(device, command))
     return 0;

@@ -9,8 +9,15 @@
 // stop or close itself is finished once the screen is painted (a one-shot timer). Until then
 // the device answers as the stopped device it is about to be: its mode reads "stopped", and
 // any other command on it first finishes the stop.
+//
+// Starting a play costs as much again (5-10 ms under Wine), in the middle of the page that
+// asks for it. So a play with a notice and nothing else is started by the same timer, after
+// the paint: until then the device reads "playing", a stop or close cancels it (its notice
+// says it was aborted, as a stop's would), and any other command starts it first. A play
+// that fails once started reports the failure through its notice, as MCI's own do.
 #include "platform/win32/windows_api.h"
 
+#include <map>
 #include <set>
 
 #include "platform/os/sound_device.h"
@@ -29,8 +36,9 @@ class Win32SoundDevice : public os::SoundDevice {
   bool ErrorText(uint32_t error, std::string& text) override;
   std::unique_ptr<os::SoundNoticeWindow> CreateNoticeWindow(NoticeHandler handler) override;
 
-  // Finishes the stops and closes still pending. The end of every run calls it, however the
-  // run ends: no device may outlive the run that opened it, and the destructor cannot.
+  // Finishes the stops and closes still pending, and drops the plays not started yet. The
+  // end of every run calls it, however the run ends: no device may outlive the run that
+  // opened it, and the destructor cannot.
   void FinishPending();
 
  private:
@@ -39,6 +47,10 @@ class Win32SoundDevice : public os::SoundDevice {
   bool Defer(uint16_t device, uint32_t command);
   bool Plays(uint16_t device);
   void FinishStop(uint16_t device);
+  // The pending play of `device`, if any, sent now.
+  void StartPlay(uint16_t device);
+  // What the timer does once the screen is painted: pending plays, then stops and closes.
+  void RunPending();
   void Schedule();
 
   HINSTANCE module_;
@@ -46,6 +58,7 @@ class Win32SoundDevice : public os::SoundDevice {
   HWND timerWindow_ = nullptr;    // receives the one-shot timer that finishes pending work
   std::set<uint16_t> stopping_;   // paused, to be stopped
   std::set<uint16_t> closing_;    // paused or stopping, to be closed
+  std::map<uint16_t, DWORD_PTR> starting_;  // to be played, with the window for the notice
 };
 
 }  // namespace win32

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "components/BackGroundSound.h"
 #include "platform/ui/application.h"
@@ -157,4 +158,59 @@ TEST_F(BackGroundSoundWinTest, NoDeviceOutlivesTheRun) {
   params.item = os::mci::kStatusMode;
   EXPECT_NE(os::Sound().SendCommand(1, os::mci::kStatus, os::mci::kStatusItem | os::mci::kWait, params), 0u);
 }
+
+// The device's mode as MCI itself reports it, past the sound device's own answers.
+DWORD RealMode(uint16_t device) {
+  MCI_STATUS_PARMS status{};
+  status.dwItem = MCI_STATUS_MODE;
+  mciSendCommandA(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, reinterpret_cast<DWORD_PTR>(&status));
+  return DWORD(status.dwReturn);
+}
+
+// A play is started once the queue is idle (after the paint): until then it reads as playing,
+// and a stop or close before it started plays nothing and says so in the play's notice.
+TEST_F(BackGroundSoundWinTest, APlayStartsAfterThePaintAndAnEarlyStopCancelsIt) {
+  std::vector<uint32_t> notices;
+  auto window = os::Sound().CreateNoticeWindow([&](uint32_t code, uint32_t) { notices.push_back(code); });
+  auto open = [&](const std::string& path) {
+    os::MciParams params;
+    params.element = path;
+    EXPECT_EQ(os::Sound().SendCommand(0, os::mci::kOpen, os::mci::kOpenElement | os::mci::kWait, params), 0u);
+    return params.deviceId;
+  };
+  auto send = [&](uint16_t device, uint32_t command, uint32_t flags) {
+    os::MciParams params;
+    params.callback = window->Handle();
+    params.item = os::mci::kStatusMode;
+    const uint32_t error = os::Sound().SendCommand(device, command, flags, params);
+    return error ? ~0ull : params.value;
+  };
+  const uint16_t device = open(Wav("deferred.wav", 3000));
+  ASSERT_NE(device, 0);
+  send(device, os::mci::kPlay, os::mci::kNotify);
+  EXPECT_EQ(send(device, os::mci::kStatus, os::mci::kStatusItem | os::mci::kWait), os::mci::kModePlay);
+  EXPECT_NE(RealMode(device), DWORD(MCI_MODE_PLAY)) << "not started within the step";
+  Pump(100);
+  EXPECT_EQ(RealMode(device), DWORD(MCI_MODE_PLAY)) << "started once idle";
+  send(device, os::mci::kClose, os::mci::kWait);
+  Pump(200);
+  notices.clear();
+
+  const uint16_t early = open(Wav("cancelled.wav", 300));
+  send(early, os::mci::kPlay, os::mci::kNotify);
+  send(early, os::mci::kStop, os::mci::kWait);
+  EXPECT_NE(send(early, os::mci::kStatus, os::mci::kStatusItem | os::mci::kWait), os::mci::kModePlay);
+  Pump(800);
+  EXPECT_NE(RealMode(early), DWORD(MCI_MODE_PLAY));
+  EXPECT_EQ(notices, std::vector<uint32_t>{os::mci::kNotifyAborted}) << "aborted, never finished";
+
+  // Left pending at the end of a run: not started at all.
+  ASSERT_NE(platform_, nullptr);
+  send(early, os::mci::kPlay, os::mci::kNotify);
+  platform_->Sound().FinishPending();
+  Pump(100);
+  EXPECT_NE(RealMode(early), DWORD(MCI_MODE_PLAY));
+  send(early, os::mci::kClose, os::mci::kWait);
+}
+
 }  // namespace
