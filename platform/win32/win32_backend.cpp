@@ -250,7 +250,7 @@ ui::Color Win32Backend::ResolveColor(ui::Color color) {
 
 namespace win32 {
 
-void Win32Backend::PrepareNativeClasses(HWND parent) {
+void Win32Backend::PrepareNativeClasses(Win32NativeForm& form) {
   if (nativeClassesPrepared_) return;
   nativeClassesPrepared_ = true;
   struct Kind {
@@ -258,7 +258,7 @@ void Win32Backend::PrepareNativeClasses(HWND parent) {
     DWORD style, exStyle;
   };
   // The classes and styles the native fields are made with (Win32Edit, Win32ComboBox,
-  // Win32CheckBox); hidden, and gone before anything paints.
+  // Win32CheckBox), hidden until a field takes them.
   static constexpr Kind kinds[] = {
       {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
       {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0},
@@ -266,9 +266,10 @@ void Win32Backend::PrepareNativeClasses(HWND parent) {
   };
   for (const Kind& kind : kinds) {
     // With a text: the first laid-out text of an edit costs as much as its class.
-    if (HWND window = CreateWindowExW(kind.exStyle, kind.className, L"0", WS_CHILD | kind.style, 0, 0,
-                                      80, 100, parent, nullptr, module_, nullptr))
-      DestroyWindow(window);
+    HWND window = CreateWindowExW(kind.exStyle, kind.className, L"0",
+                                  WS_CHILD | WS_CLIPSIBLINGS | kind.style, 0, 0, 80, 100,
+                                  form.Window(), nullptr, module_, nullptr);
+    if (window) form.Bury({window, nullptr, nullptr, nullptr, kind.className, kind.style, kind.exStyle});
   }
 }
 

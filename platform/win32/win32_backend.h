@@ -19,6 +19,8 @@
 
 namespace win32 {
 
+class Win32NativeForm;
+
 class Win32Backend : public ui::Backend {
  public:
   explicit Win32Backend(HINSTANCE module);
@@ -52,11 +54,12 @@ class Win32Backend : public ui::Backend {
   static HCURSOR CursorHandle(ui::Cursor cursor);
 
   // The first window of a control class costs far more than the next (theme data, class
-  // structures, a combo box's list): a field of each kind is made and dropped once per
-  // process, hidden, in `parent`. A form asks for it after its first paint, while the first
-  // page is read, so that the first page with fields does not wait for it.
+  // structures, a combo box's list), and a combo box costs dozens of window-server round trips
+  // however many came before: a field of each kind is made once per process, hidden, and left
+  // to `form` as a spare for the first field of its kind. A form asks for it after its first
+  // paint, while the first page is read, so that the first page with fields does not wait.
   bool NativeClassesPrepared() const { return nativeClassesPrepared_; }
-  void PrepareNativeClasses(HWND parent);
+  void PrepareNativeClasses(Win32NativeForm& form);
 
  private:
   static LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wparam,

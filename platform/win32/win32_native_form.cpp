@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <cwchar>
+#include <utility>
 
 #include "platform/ui/application.h"
 #include "platform/ui/errors.h"
@@ -257,7 +258,7 @@ bool Win32NativeForm::HandleMessage(HWND window, UINT message, WPARAM wparam, LP
         return true;
       }
       if (message == PrepareClassesMessage()) {
-        backend_.PrepareNativeClasses(window);
+        backend_.PrepareNativeClasses(*this);
         return true;
       }
       if (accessibility_ && accessibility_->HandlePosted(message, wparam)) return true;
@@ -373,6 +374,7 @@ void Win32NativeForm::Bury(const SpareWindow& spare) {
   // Hidden as the control goes (the focus moves on as destroying it would move it).
   if (IsWindowVisible(spare.window)) ShowWindow(spare.window, SW_HIDE);
   buried_.push_back(spare);
+  if (!spare.className) unusableBuried_ = true;
 }
 
 std::optional<Win32NativeForm::SpareWindow> Win32NativeForm::TakeSpare(const wchar_t* className,
@@ -391,13 +393,19 @@ std::optional<Win32NativeForm::SpareWindow> Win32NativeForm::TakeSpare(const wch
 }
 
 void Win32NativeForm::Reap() {
-  std::vector<SpareWindow> buried = std::move(buried_);
-  buried_.clear();
-  for (const SpareWindow& child : buried) {
+  if (!std::exchange(unusableBuried_, false)) return;
+  // Those a later field can take are kept, hidden: there are never more of them than the
+  // fields of the largest page, and each costs a page's step change less than a new one.
+  std::vector<SpareWindow> kept;
+  for (const SpareWindow& child : buried_) {
     // Still ours: only this window's children are buried, and they live as long as it.
-    if (IsWindow(child.window) && GetParent(child.window) == window_.Get())
+    if (!IsWindow(child.window) || GetParent(child.window) != window_.Get()) continue;
+    if (child.className)
+      kept.push_back(child);
+    else
       DestroyWindow(child.window);
   }
+  buried_ = std::move(kept);
 }
 
 bool Win32NativeForm::HandleKey(WPARAM key) {

@@ -55,14 +55,14 @@ class Win32NativeForm : public ui::NativeForm {
     DWORD style = 0, exStyle = 0;
     HFONT font = nullptr;
   };
-  // Takes a child window whose control is gone: hidden now, destroyed by Reap, so that
-  // a step change shows the next page before the old page's windows are torn down.
+  // Takes a child window whose control is gone, hidden now: a later control of its class
+  // and style takes it (TakeSpare), or Reap destroys it if it cannot be taken.
   void Bury(const SpareWindow& spare);
   // A buried window made with this class and style, handed to a new control instead of a
   // new window (the next page's fields take the last page's windows); nullopt when none.
   std::optional<SpareWindow> TakeSpare(const wchar_t* className, DWORD style, DWORD exStyle);
-  // Destroys the buried windows; the modal loop calls it when the queue is empty (after
-  // the paints).
+  // Destroys the buried windows no control can take (their kind changed their style), once
+  // the screen is painted: the modal loop calls it when the queue is empty.
   void Reap();
   // Enter, Escape, Space, Tab and the arrows, for the form's windowless controls.
   bool HandleKey(WPARAM key);
@@ -111,6 +111,7 @@ class Win32NativeForm : public ui::NativeForm {
   };
   std::optional<Look> synced_;
   std::vector<SpareWindow> buried_;
+  bool unusableBuried_ = false;  // one of them is for Reap
 };
 
 }  // namespace win32

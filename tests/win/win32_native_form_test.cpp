@@ -5,13 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "platform/ui/combo_box.h"
 #include "platform/ui/form.h"
 #include "platform/ui/image.h"
 #include "platform/ui/panel.h"
 #include "platform/ui/timer.h"
+#include "platform/win32/win32_native_control.h"
 #include "platform/win32/win32_platform.h"
 
 namespace {
@@ -132,13 +135,29 @@ TEST_F(Win32NativeFormTest, PaintsItsGraphicControlsThroughWmPaint) {
   EXPECT_EQ(ScreenPixel(30, 30), RGB(0, 128, 0));
 }
 
-TEST_F(Win32NativeFormTest, TheFirstPaintPreparesTheFieldClassesAndLeavesNoWindowBehind) {
+TEST_F(Win32NativeFormTest, TheFirstPaintPreparesHiddenFieldsThatTheFirstFieldsTake) {
   EXPECT_FALSE(platform.Backend().NativeClassesPrepared());
   form.Show();
   UpdateWindow(Window());
   platform.Backend().ProcessMessages();
   EXPECT_TRUE(platform.Backend().NativeClassesPrepared()) << "asked for after the first paint";
-  EXPECT_EQ(GetWindow(Window(), GW_CHILD), nullptr) << "the prepared fields are gone again";
+  std::vector<HWND> prepared;
+  for (HWND w = GetWindow(Window(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    prepared.push_back(w);
+    EXPECT_FALSE(IsWindowVisible(w)) << "nothing of them is shown";
+    EXPECT_EQ(win32::Win32NativeControl::FromHandle(w), nullptr);
+  }
+  EXPECT_EQ(prepared.size(), 3u) << "an edit, a combo box and a check box";
+
+  // The first combo box takes the prepared one, shown where it belongs.
+  auto& combo = form.Add<ui::ComboBox>("Combo1");
+  combo.SetBounds(10, 10, 100, 23);
+  HWND window = static_cast<win32::Win32NativeControl*>(combo.Native())->Window();
+  EXPECT_NE(std::find(prepared.begin(), prepared.end(), window), prepared.end());
+  EXPECT_TRUE(IsWindowVisible(window));
+  RECT r{};
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.bottom - r.top, 23);
 }
 
 TEST_F(Win32NativeFormTest, MouseInputIsCapturedWhilePressedAndLeavesAreReported) {
