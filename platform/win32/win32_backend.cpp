@@ -256,20 +256,25 @@ void Win32Backend::PrepareNativeClasses(Win32NativeForm& form) {
   struct Kind {
     const wchar_t* className;
     DWORD style, exStyle;
+    int count;
   };
   // The classes and styles the native fields are made with (Win32Edit, Win32ComboBox,
-  // Win32CheckBox), hidden until a field takes them.
+  // Win32CheckBox) as the skinned pages use them (flat edits), as many as a page has at most;
+  // hidden until fields take them.
   static constexpr Kind kinds[] = {
-      {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE},
-      {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0},
-      {L"BUTTON", BS_CHECKBOX, 0},
+      {L"EDIT", ES_AUTOHSCROLL, 0, 6},
+      {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, 1},
+      {L"BUTTON", BS_CHECKBOX, 0, 2},
   };
   for (const Kind& kind : kinds) {
-    // With a text: the first laid-out text of an edit costs as much as its class.
-    HWND window = CreateWindowExW(kind.exStyle, kind.className, L"0",
-                                  WS_CHILD | WS_CLIPSIBLINGS | kind.style, 0, 0, 80, 100,
-                                  form.Window(), nullptr, module_, nullptr);
-    if (window) form.Bury({window, nullptr, nullptr, nullptr, kind.className, kind.style, kind.exStyle});
+    for (int i = 0; i < kind.count; ++i) {
+      // With a text: the first laid-out text of an edit costs as much as its class.
+      HWND window = CreateWindowExW(kind.exStyle, kind.className, L"0",
+                                    WS_CHILD | WS_CLIPSIBLINGS | kind.style, 0, 0, 80, 100,
+                                    form.Window(), nullptr, module_, nullptr);
+      if (window)
+        form.Bury({window, nullptr, nullptr, nullptr, kind.className, kind.style, kind.exStyle});
+    }
   }
 }
 

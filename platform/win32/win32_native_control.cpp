@@ -173,8 +173,17 @@ void Win32NativeControl::Sync(unsigned what) {
   if (what & ui::syncVisible) {
     const bool show = control_.IsShowing();
     if (show != shown_) {
-      // ShowWindow, not SetWindowPos: hiding the focused field must move the focus on.
-      ShowWindow(window, show ? SW_SHOWNA : SW_HIDE);
+      HWND focus = GetFocus();
+      if (show || focus == window || (focus && IsChild(window, focus))) {
+        // ShowWindow, not SetWindowPos: hiding the focused field must move the focus on.
+        ShowWindow(window, show ? SW_SHOWNA : SW_HIDE);
+      } else {
+        // The model repaints what the field covered (a hidden control invalidates its
+        // place), so the window need not expose it again.
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
+                         SWP_NOACTIVATE);
+      }
       shown_ = show;
     }
   }

@@ -194,6 +194,11 @@ TEST_F(PaintCostTest, ANativeFieldIsCreatedInPlaceInOneGo) {
   form.Children().back()->SetVisible(false);
   EXPECT_FALSE(IsWindowVisible(field));
   EXPECT_FALSE(IsWindowVisible(check));
+  // Hidden without exposing the form behind each field: the page's own repaint covers them.
+  UpdateWindow(Window());
+  HDC dc = GetDC(Window());
+  EXPECT_EQ(GetPixel(dc, 35 + 60, 70 + 10), RGB(255, 255, 255)) << "the edit is painted over";
+  ReleaseDC(Window(), dc);
 }
 
 TEST_F(PaintCostTest, AFreedFieldsWindowIsHiddenAtOnceAndKeptForTheNextField) {

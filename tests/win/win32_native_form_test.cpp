@@ -147,7 +147,7 @@ TEST_F(Win32NativeFormTest, TheFirstPaintPreparesHiddenFieldsThatTheFirstFieldsT
     EXPECT_FALSE(IsWindowVisible(w)) << "nothing of them is shown";
     EXPECT_EQ(win32::Win32NativeControl::FromHandle(w), nullptr);
   }
-  EXPECT_EQ(prepared.size(), 3u) << "an edit, a combo box and a check box";
+  EXPECT_GE(prepared.size(), 3u) << "edits, a combo box and check boxes";
 
   // The first combo box takes the prepared one, shown where it belongs.
   auto& combo = form.Add<ui::ComboBox>("Combo1");
