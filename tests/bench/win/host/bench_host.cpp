@@ -138,6 +138,10 @@ void EndLeg() {
 }
 
 // One press a tick: the timer comes only when nothing else waits, so each press starts idle.
+// The ticks are as far apart as a quick user's presses at least: what the wizard leaves for
+// after the paint (the narration starting, devices let go) is done before the next press.
+constexpr UINT kPressInterval = 60;  // ms
+
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   Walk& w = g_walk;
   HWND window = w.wizard;
@@ -183,7 +187,7 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wparam, LPARAM lparam) {
     Painted(g_walk.wizard);
     g_walk.firstPaintAt = NowMs();
     g_walk.path.push_back(StepOf(g_walk.wizard));
-    g_walk.timer = SetTimer(nullptr, 0, 1, &Tick);
+    g_walk.timer = SetTimer(nullptr, 0, kPressInterval, &Tick);
   }
   return CallNextHookEx(g_messageHook, code, wparam, lparam);
 }
