@@ -264,7 +264,7 @@ void Win32Backend::PrepareNativeClasses(Win32NativeForm& form) {
   static constexpr Kind kinds[] = {
       {L"EDIT", ES_AUTOHSCROLL, 0, 6},
       {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, 1},
-      {L"BUTTON", BS_CHECKBOX, 0, 2},
+      {L"BUTTON", BS_CHECKBOX, 0, 8},
   };
   for (const Kind& kind : kinds) {
     for (int i = 0; i < kind.count; ++i) {
