@@ -1,9 +1,16 @@
 // Pictures at another size: averaging, no dark fringe at transparent edges, doubles that
-// follow cropping and greying.
+// follow cropping and greying; JPEG decoding into the pictures' byte order.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <stdexcept>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "platform/ui/errors.h"
 
 #include "platform/ui/picture.h"
 #include "platform/ui/picture_resample.h"
@@ -115,6 +122,66 @@ TEST(PictureResampleTest, ADoubleFromASourceIsMadeOnlyWhenAskedForAndOnce) {
   ui::Picture unreadable = Solid(4, 2, 0, 0, 0);
   unreadable.SetDoubleSource([]() -> ui::Picture { throw std::runtime_error("damaged"); });
   EXPECT_EQ(unreadable.Double(), nullptr) << "an unreadable double is none";
+}
+
+// A JPEG of the given RGB rows (width x height), at the best quality and without subsampling.
+std::vector<uint8_t> EncodeJpeg(int width, int height, const std::vector<uint8_t>& rgb) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = JDIMENSION(width);
+  info.image_height = JDIMENSION(height);
+  info.input_components = 3;
+  info.in_color_space = JCS_RGB;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 100, TRUE);
+  for (int i = 0; i < info.num_components; ++i)
+    info.comp_info[i].h_samp_factor = info.comp_info[i].v_samp_factor = 1;
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW row = const_cast<uint8_t*>(rgb.data()) + size_t(info.next_scanline) * size_t(width) * 3;
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  std::vector<uint8_t> bytes(buffer, buffer + size);
+  jpeg_destroy_compress(&info);
+  std::free(buffer);
+  return bytes;
+}
+
+TEST(PictureJpegTest, DecodesIntoBlueGreenRedOpaqueRowsAndRefusesOtherBytes) {
+  // Red on the left, blue on the right, a row of green at the bottom; 8 x 8 blocks each.
+  const int width = 16, height = 16;
+  std::vector<uint8_t> rgb(size_t(width) * height * 3);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      uint8_t* px = &rgb[(size_t(y) * width + size_t(x)) * 3];
+      px[0] = y < 8 && x < 8 ? 255 : 0;
+      px[1] = y >= 8 ? 255 : 0;
+      px[2] = y < 8 && x >= 8 ? 255 : 0;
+    }
+  const ui::Picture picture = ui::Picture::FromJpeg(EncodeJpeg(width, height, rgb));
+  ASSERT_EQ(picture.Width(), width);
+  ASSERT_EQ(picture.Height(), height);
+  auto near = [](uint8_t value, int expected) { return std::abs(int(value) - expected) <= 8; };
+  const uint8_t* red = At(picture, 3, 3);
+  const uint8_t* blue = At(picture, 12, 3);
+  const uint8_t* green = At(picture, 5, 12);
+  EXPECT_TRUE(near(red[2], 255) && near(red[1], 0) && near(red[0], 0));
+  EXPECT_TRUE(near(blue[0], 255) && near(blue[1], 0) && near(blue[2], 0));
+  EXPECT_TRUE(near(green[1], 255) && near(green[0], 0) && near(green[2], 0));
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) ASSERT_EQ(At(picture, x, y)[3], 255) << "opaque at " << x << "," << y;
+
+  std::vector<uint8_t> cut = EncodeJpeg(width, height, rgb);
+  cut.resize(20);
+  EXPECT_THROW(ui::Picture::FromJpeg(cut), ui::Error);
+  const std::vector<uint8_t> text = {'n', 'o', 't', ' ', 'a', ' ', 'j', 'p', 'e', 'g'};
+  EXPECT_THROW(ui::Picture::FromJpeg(text), ui::Error);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds libjpeg-turbo as a static library for both mingw targets from Debian's source
 # package, into build/deps/libjpeg-win64 and build/deps/libjpeg-win32. Skips a target that is
-# already installed. The sources stay under build/ and are never committed.
+# already installed. The sources stay under build/ and are never committed. With the SIMD
+# decoders (nasm): the background picture decodes at every opening, a few times faster.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -10,7 +11,9 @@ mkdir -p "$deps"
 exec 9>"$deps/.libjpeg.lock"
 flock 9
 
-installed() { [ -f "$deps/libjpeg-$1/lib/libjpeg.a" ] && [ -f "$deps/libjpeg-$1/include/jpeglib.h" ]; }
+# The stamp tells a SIMD build from an earlier plain one, which is built again.
+installed() { [ -f "$deps/libjpeg-$1/lib/libjpeg.a" ] && [ -f "$deps/libjpeg-$1/include/jpeglib.h" ] &&
+              [ -f "$deps/libjpeg-$1/.simd" ]; }
 if installed win64 && installed win32; then exit 0; fi
 
 # Debian's source lists (ensure_deb_src), shared with build-sqlite.sh.
@@ -43,10 +46,11 @@ build_one() {
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
       -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_INSTALL_PREFIX="$deps/libjpeg-$name" \
-      -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=OFF -DWITH_TURBOJPEG=OFF \
+      -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_SIMD=ON -DREQUIRE_SIMD=ON -DWITH_TURBOJPEG=OFF \
       -DWITH_JPEG8=OFF &&
     cmake --build "$bdir" -j2 &&
-    cmake --install "$bdir"
+    cmake --install "$bdir" &&
+    touch "$deps/libjpeg-$name/.simd"
   } >"$log" 2>&1 && installed "$name" ||
     { tail -n 40 "$log" >&2; echo "libjpeg: $name build failed, see $log" >&2; exit 1; }
 }

@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32
   wine64 xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation
   espeak-ng sox python3-pil tcl sqlite3
-  make cmake ninja-build dpkg-dev nlohmann-json3-dev libjpeg-dev
+  make cmake ninja-build dpkg-dev nlohmann-json3-dev libjpeg-dev nasm
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
 )
