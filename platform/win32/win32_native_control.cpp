@@ -94,8 +94,8 @@ Win32NativeControl::~Win32NativeControl() {
   // Detach first: destroying a focused window reports a focus loss nobody should see.
   for (HWND window : {inner_, window_.Get()})
     if (window) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  // Its form destroys it once the screen is painted (a page's fields go with each step),
-  // or hands it to a field of the next page.
+  // Its form keeps it, hidden, for the next field of its kind (a page's fields go with each
+  // step); one its kind changed is destroyed once the screen is painted.
   HWND window = window_.Get();
   if (Win32NativeForm* form = Win32NativeForm::FromHandle(GetParent(window))) {
     const bool asMade = (GetWindowLongPtrW(window, GWL_STYLE) & ~kSyncedStyles) == madeStyle_ &&
