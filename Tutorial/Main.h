@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Tutorial/BackgroundPicture.h"
 #include "Tutorial/Captions.h"
 #include "Tutorial/StepPages.h"
 #include "Tutorial/dmMain.h"
@@ -140,6 +141,8 @@ TfmMain* ActiveWizard();
 
 // One complete run: builds the window, hands it the host record, shows it modally and tears
 // it down. True when the user left with Exit. Errors while the window is built propagate.
-bool RunTutorial(const host::TZndrAppData& appData, const std::string& hostExecutable);
+// `backgroundAhead`: the background's decoding started before the run, if any.
+bool RunTutorial(const host::TZndrAppData& appData, const std::string& hostExecutable,
+                 const PictureSource& backgroundAhead = {});
 
 }  // namespace tutorial
