@@ -6,7 +6,6 @@
 
 #include "Tutorial/AssMesages.h"
 #include "Tutorial/AssPblcVars.h"
-#include "Tutorial/BackgroundPicture.h"
 #include "Tutorial/ContSheet.h"
 #include "Tutorial/CompPath.h"
 #include "Tutorial/CompInfo.h"
@@ -25,6 +24,7 @@
 #include "platform/ui/focus_order.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
+#include "platform/ui/resource_picture.h"
 
 namespace tutorial {
 namespace {
@@ -34,8 +34,14 @@ thread_local TfmMain* t_activeWizard = nullptr;
 constexpr int kTagExit = 1, kTagNext = 2, kTagPrevious = 3, kTagFinish = 4, kTagHome = 5,
               kTagMinimize = 6;
 
-// Set by RunTutorial while it makes its window: the background's decoding started ahead.
-thread_local const PictureSource* t_backgroundAhead = nullptr;
+// Decoded once per library load: the resource cannot change while the library is loaded, and
+// the picture is never written to. A failed decoding is tried again by the next run.
+std::shared_ptr<const ui::Picture> LoadBackground() {
+  static std::shared_ptr<const ui::Picture> picture;
+  if (!picture)
+    picture = std::make_shared<ui::Picture>(ui::LoadResourcePicture("main_background.jpg"));
+  return picture;
+}
 
 template <class EditKind>
 bool HasText(const EditKind* edit) {
@@ -117,7 +123,7 @@ void TfmMain::CreateComponents() {
   Image1 = &Add<ui::Image>("Image1");
   Image1->SetBounds(-2, 0, 800, 600);
   try {
-    Image1->SetPicture(LibraryBackground().Get(t_backgroundAhead ? *t_backgroundAhead : PictureSource{}));
+    Image1->SetPicture(LoadBackground());
   } catch (...) {
     // Without its picture the window still works; say why it looks plain.
     ui::Application::Instance().HandleException(std::current_exception());
@@ -477,16 +483,8 @@ void TfmMain::ApplicationEvents1Exception(const std::exception& e) {
   BringToFront();
 }
 
-bool RunTutorial(const host::TZndrAppData& appData, const std::string& hostExecutable,
-                 const PictureSource& backgroundAhead) {
-  std::unique_ptr<TfmMain> window;
-  {
-    struct Ahead {
-      explicit Ahead(const PictureSource& source) { t_backgroundAhead = &source; }
-      ~Ahead() { t_backgroundAhead = nullptr; }
-    } ahead(backgroundAhead);
-    window = std::make_unique<TfmMain>(hostExecutable);
-  }
+bool RunTutorial(const host::TZndrAppData& appData, const std::string& hostExecutable) {
+  auto window = std::make_unique<TfmMain>(hostExecutable);
   t_activeWizard = window.get();
   struct EndOfRun {
     std::unique_ptr<TfmMain>& window;

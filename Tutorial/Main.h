@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "Tutorial/BackgroundPicture.h"
 #include "Tutorial/Captions.h"
 #include "Tutorial/StepPages.h"
 #include "Tutorial/dmMain.h"
@@ -141,8 +140,6 @@ TfmMain* ActiveWizard();
 
 // One complete run: builds the window, hands it the host record, shows it modally and tears
 // it down. True when the user left with Exit. Errors while the window is built propagate.
-// `backgroundAhead`: the background's decoding started before the run, if any.
-bool RunTutorial(const host::TZndrAppData& appData, const std::string& hostExecutable,
-                 const PictureSource& backgroundAhead = {});
+bool RunTutorial(const host::TZndrAppData& appData, const std::string& hostExecutable);
 
 }  // namespace tutorial

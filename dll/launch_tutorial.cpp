@@ -6,7 +6,6 @@
 #include <string>
 
 #include "Tutorial/AssPblcProc.h"
-#include "Tutorial/BackgroundPicture.h"
 #include "Tutorial/Main.h"
 #include "Tutorial/host/app_data.h"
 #include "dll/library.h"
@@ -36,51 +35,6 @@ std::string ProcessExecutable() {
   }
 }
 
-// The background picture decoded on a thread of its own while the run sets up its platform
-// and reads its tables (a tenth of the opening each); the window waits for it when it needs
-// it, and the end of the run in any case: no thread outlives the run that started it.
-class BackgroundAhead {
- public:
-  BackgroundAhead() {
-    if (tutorial::LibraryBackground().Loaded()) return;  // an earlier run decoded it
-    thread_ = CreateThread(nullptr, 0, &Decode, this, 0, nullptr);
-  }
-  ~BackgroundAhead() { Wait(); }
-  BackgroundAhead(const BackgroundAhead&) = delete;
-  BackgroundAhead& operator=(const BackgroundAhead&) = delete;
-
-  // Empty when no thread runs: the window then decodes the picture itself.
-  tutorial::PictureSource Source() {
-    if (!thread_) return {};
-    return [this] {
-      Wait();
-      if (error_) std::rethrow_exception(error_);
-      return picture_;
-    };
-  }
-
- private:
-  static DWORD WINAPI Decode(void* self) {
-    auto* ahead = static_cast<BackgroundAhead*>(self);
-    try {
-      ahead->picture_ = tutorial::BackgroundPicture::Decode();
-    } catch (...) {
-      ahead->error_ = std::current_exception();
-    }
-    return 0;
-  }
-  void Wait() {
-    if (!thread_) return;
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-  }
-
-  HANDLE thread_ = nullptr;
-  std::shared_ptr<const ui::Picture> picture_;
-  std::exception_ptr error_;
-};
-
 void ShowStartError(const char* message) {
   MessageBoxW(nullptr, win32::Widen(message).c_str(), L"Error", MB_ICONERROR | MB_OK);
 }
@@ -93,7 +47,6 @@ extern "C" __declspec(dllexport) int __stdcall LaunchTutorial(const host::TZndrA
   try {
     if (!appData) throw ui::Error("The accounting program passed no data to the assistant.");
     Platform();
-    BackgroundAhead background;  // needs the platform's resources
     // Inside DllMain the loader lock is held: the shared settings are read here instead.
     tutorial::LoadSharedSettings();
     // The assistant's windows follow their monitor's DPI; the host's own setting stays.
@@ -103,7 +56,7 @@ extern "C" __declspec(dllexport) int __stdcall LaunchTutorial(const host::TZndrA
     struct FinishSound {
       ~FinishSound() { Platform().Sound().FinishPending(); }
     } finishSound;
-    return tutorial::RunTutorial(*appData, ProcessExecutable(), background.Source()) ? 1 : 0;
+    return tutorial::RunTutorial(*appData, ProcessExecutable()) ? 1 : 0;
   } catch (const std::exception& e) {
     ShowStartError(e.what());
   } catch (...) {
