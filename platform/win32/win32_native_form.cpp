@@ -380,14 +380,16 @@ void Win32NativeForm::Bury(const SpareWindow& spare) {
 std::optional<Win32NativeForm::SpareWindow> Win32NativeForm::TakeSpare(const wchar_t* className,
                                                                       DWORD style, DWORD exStyle) {
   // The oldest first: a page's fields take the last page's in their order.
-  for (auto it = buried_.begin(); it != buried_.end(); ++it) {
+  for (auto it = buried_.begin(); it != buried_.end();) {
     if (!it->className || wcscmp(it->className, className) != 0 || it->style != style ||
-        it->exStyle != exStyle)
+        it->exStyle != exStyle) {
+      ++it;
       continue;
+    }
     const SpareWindow spare = *it;
-    buried_.erase(it);
+    it = buried_.erase(it);
+    // One that is gone or no longer ours is dropped; the next may do.
     if (IsWindow(spare.window) && GetParent(spare.window) == window_.Get()) return spare;
-    return std::nullopt;
   }
   return std::nullopt;
 }

@@ -228,6 +228,16 @@ TEST_F(PaintCostTest, AFreedFieldsWindowIsHiddenAtOnceAndKeptForTheNextField) {
   auto& later = form.Add<ui::Edit>("Edit2");
   later.SetBounds(5, 5, 50, 21);
   EXPECT_EQ(WindowOf(later), field);
+
+  // A kept window destroyed behind the form's back is passed over for the next one.
+  auto& other = form.Add<ui::Edit>("Edit3");
+  HWND second = WindowOf(other);
+  ASSERT_NE(second, field);
+  form.Remove(later);  // kept first, so taken first
+  form.Remove(other);
+  DestroyWindow(field);
+  auto& last = form.Add<ui::Edit>("Edit4");
+  EXPECT_EQ(WindowOf(last), second);
 }
 
 // A page of the kinds of native field, as the wizard's pages are built.
