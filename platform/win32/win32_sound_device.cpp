@@ -18,6 +18,11 @@ constexpr UINT_PTR kFinishTimer = 1;
 
 DWORD WINAPI SetUpWaveOutput(void*) { return waveOutGetNumDevs(); }
 
+// A notice the device would have sent for a play the sound device held back.
+void PostNotice(DWORD_PTR callback, WPARAM code, uint16_t device) {
+  if (callback) PostMessageW(reinterpret_cast<HWND>(callback), MM_MCINOTIFY, code, device);
+}
+
 // A command without parameters of its own (stop, pause, close), waited for.
 MCIERROR SendWaited(uint16_t device, UINT command) {
   MCI_GENERIC_PARMS generic{};
@@ -166,9 +171,8 @@ void Win32SoundDevice::StartPlay(uint16_t device) {
   MCI_PLAY_PARMS play{};
   play.dwCallback = it->second;
   starting_.erase(it);
-  if (mciSendCommandA(device, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) != 0 &&
-      play.dwCallback)
-    PostMessageW(reinterpret_cast<HWND>(play.dwCallback), MM_MCINOTIFY, MCI_NOTIFY_FAILURE, device);
+  if (mciSendCommandA(device, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play)) != 0)
+    PostNotice(play.dwCallback, MCI_NOTIFY_FAILURE, device);
 }
 
 void Win32SoundDevice::RunPending() {
@@ -199,9 +203,8 @@ uint32_t Win32SoundDevice::SendCommand(uint16_t device, uint32_t command, uint32
       return 0;
     }
     if ((command == MCI_STOP || command == MCI_CLOSE) && !(flags & MCI_NOTIFY)) {
-      const HWND notice = reinterpret_cast<HWND>(starting->second);
+      PostNotice(starting->second, MCI_NOTIFY_ABORTED, device);
       starting_.erase(starting);
-      if (notice) PostMessageW(notice, MM_MCINOTIFY, MCI_NOTIFY_ABORTED, device);
       if (command == MCI_STOP) return 0;
     } else {
       StartPlay(device);
