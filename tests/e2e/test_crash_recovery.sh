@@ -27,6 +27,8 @@ answer() {
 # and a registry write lost then would point the tables elsewhere.
 fresh() {
   local i
+  # A server still going down after a kill can lose a write a new one does not see.
+  timeout 30 "$WINESERVER" -w 2>/dev/null || true
   for ((i = 0; i < 5; i++)); do
     fresh_state
     wine reg query 'HKCU\Software\Tavrilenk\Zendri Accounting 2000\Main' /ve 2>/dev/null |
