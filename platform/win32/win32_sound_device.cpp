@@ -23,6 +23,16 @@ void PostNotice(DWORD_PTR callback, WPARAM code, uint16_t device) {
   if (callback) PostMessageW(reinterpret_cast<HWND>(callback), MM_MCINOTIFY, code, device);
 }
 
+// Wine's wave driver ends an asynchronous play on a thread of its own, whose last lines can
+// still be running when a stop has returned; closing the last wave device then unloads the
+// driver under that thread, and the process crashes. Once loaded, the driver stays loaded.
+void KeepWaveDriverLoaded() {
+  static bool kept = false;
+  if (kept) return;
+  HMODULE driver = nullptr;
+  kept = GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"mciwave.dll", &driver);
+}
+
 // A command without parameters of its own (stop, pause, close), waited for.
 MCIERROR SendWaited(uint16_t device, UINT command) {
   MCI_GENERIC_PARMS generic{};
@@ -233,7 +243,10 @@ uint32_t Win32SoundDevice::SendCommand(uint16_t device, uint32_t command, uint32
       open.dwCallback = callback;
       if (flags & MCI_OPEN_ELEMENT) open.lpstrElementName = element.c_str();
       const MCIERROR error = mciSendCommandA(0, MCI_OPEN, flags, reinterpret_cast<DWORD_PTR>(&open));
-      if (error == 0) params.deviceId = uint16_t(open.wDeviceID);
+      if (error == 0) {
+        params.deviceId = uint16_t(open.wDeviceID);
+        KeepWaveDriverLoaded();
+      }
       return error;
     }
     case MCI_PLAY: {
