@@ -110,6 +110,16 @@ start_demo() {
   DEMO_EXIT=
 }
 
+# kill_demo: ends the demo at once (SIGKILL), as a crash or a power cut would, and waits for its
+# Wine session to wind down: a program started while the desktop process is going down may
+# get no window at all.
+kill_demo() {
+  kill -KILL "$DEMO_PID" 2>/dev/null
+  wait "$DEMO_PID" 2>/dev/null
+  DEMO_PID=
+  timeout 30 "$WINESERVER" -w 2>/dev/null || true
+}
+
 _demo_running() {  # a reaped or zombie process counts as ended
   [ -n "$DEMO_PID" ] && [ -r "/proc/$DEMO_PID/stat" ] &&
     [ "$(sed 's/.*) //' "/proc/$DEMO_PID/stat" | cut -d' ' -f1)" != Z ]

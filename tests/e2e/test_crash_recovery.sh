@@ -27,8 +27,7 @@ answer() {
 # and a registry write lost then would point the tables elsewhere.
 fresh() {
   local i
-  # A server still going down after a kill can lose a write a new one does not see.
-  timeout 30 "$WINESERVER" -w 2>/dev/null || true
+  timeout 30 "$WINESERVER" -w 2>/dev/null || true  # a write to a server going down is lost
   for ((i = 0; i < 5; i++)); do
     fresh_state
     wine reg query 'HKCU\Software\Tavrilenk\Zendri Accounting 2000\Main' /ve 2>/dev/null |
@@ -37,7 +36,6 @@ fresh() {
   done
   fail "the data folder is set in the registry"
 }
-kill_demo() { kill -KILL "$DEMO_PID" 2>/dev/null; wait "$DEMO_PID" 2>/dev/null; DEMO_PID=; sleep 0.5; }
 holds() { grep -qF -- "$2" "$E2E_DATA/$1" 2>/dev/null; }
 whole_json() { python3 -c 'import json,sys; json.load(open(sys.argv[1]))' "$1" 2>/dev/null; }
 

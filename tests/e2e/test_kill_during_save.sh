@@ -45,8 +45,7 @@ for ((i = 1; i <= KILLS; i++)); do
       { seen=$((seen + 1)); break; }
   done
   sleep "$delay"
-  kill -KILL "$DEMO_PID" 2>/dev/null
-  wait "$DEMO_PID" 2>/dev/null; DEMO_PID=
+  kill_demo
   for t in $TABLES; do
     if cmp -s "$E2E_DATA/$t" "$OLD/$t"; then
       old=$((old + 1))
@@ -58,7 +57,6 @@ for ((i = 1; i <= KILLS; i++)); do
   done
   if grep -q "K$i" "$E2E_DATA/TutorComp.cds"; then after=$((after + 1)); else before=$((before + 1)); fi
   leftovers=$((leftovers + $(ls "$E2E_DATA" | grep -c '\.tmp$')))
-  sleep 0.5
 done
 echo "kills: $KILLS (save seen under way: $seen; company file replaced before the kill:" \
   "$after, not yet: $before); table files found old: $old, new: $new, torn: $torn;" \
