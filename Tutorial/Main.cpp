@@ -81,6 +81,9 @@ TfmMain::TfmMain(std::string hostExecutable)
     SetShowHint(true);
     SetFont({"MS Sans Serif", 11});
 
+    progressTimer_.SetInterval(1);
+    progressTimer_.OnTimer = [this](ui::Timer&) { SaveProgress(); };
+
     // FormCreate
     // The store's errors go to the window's own display as they are (a copy made here
     // through std::exception would keep only that type's name as the message).
@@ -109,6 +112,8 @@ TfmMain::TfmMain(std::string hostExecutable)
 TfmMain::~TfmMain() {
   ui::Application& app = ui::Application::Instance();
   // FormDestroy: nothing here may throw; what fails is shown and the rest goes on.
+  // A step's save still waiting keeps the recovery file up to date should the end's save fail.
+  if (progressTimer_.Enabled()) app.Guard([&] { SaveProgress(); });
   app.Guard([&] { FreeAllPages(); });
   // Writes the four tables, reporting its own failures.
   const bool companySaved = MainData_->SaveAndClose();
@@ -301,7 +306,7 @@ void TfmMain::GoToStep(int target) {
   ui::FocusOnEntry(*this, page, zsbNext);
   UpdateNextCaption();
   LastPage = std::max(LastPage, FCurrentStep);
-  ui::Application::Instance().Guard([&] { SaveProgress(); });
+  progressTimer_.SetEnabled(true);
 }
 
 host::IXMainForm* TfmMain::GetMainForm() const {

@@ -14,6 +14,7 @@
 #include "components/ZndrSpeedButton.h"
 #include "platform/ui/action.h"
 #include "platform/ui/form.h"
+#include "platform/ui/timer.h"
 
 namespace ui {
 class Image;
@@ -131,6 +132,9 @@ class TfmMain : public ui::Form {
   std::unique_ptr<CompanyRecovery> recovery_;
   int lastPageWritten_ = 0;
   bool progressErrorShown_ = false;
+  // A step change's save, run once the new page is painted (timers come after painting):
+  // the page shows without waiting for the disk. Any save meanwhile takes its place.
+  ui::Timer progressTimer_;
   bool restoredEntries_ = false;
   std::function<void(const std::exception&)> previousExceptionHandler_;
 };

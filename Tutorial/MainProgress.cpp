@@ -87,6 +87,7 @@ void TfmMain::StartOver() {
 }
 
 void TfmMain::SaveProgress() {
+  progressTimer_.SetEnabled(false);
   std::exception_ptr firstError;
   auto attempt = [&](auto&& write) {
     try {

@@ -259,6 +259,32 @@ TEST_F(CrashRecoveryTest, AFailingStepSaveIsShownOnceUntilSavingWorksAgain) {
   EXPECT_EQ(backend.ErrorBoxes().size(), 2u);
 }
 
+TEST_F(CrashRecoveryTest, AStepChangeSavesOnceThePageIsShownAndAnEndBeforeThatStillSaves) {
+  Open();
+  window->GoToStep(2);
+  backend.Advance(1);
+  Type("EditCompPath", "/data/a.gdb");
+  window->acNext->Execute();
+  // The new page is up; its save waits for the message loop to come back.
+  EXPECT_EQ(window->CurrentStep(), 3);
+  EXPECT_EQ(Registry("LastPage"), "2");
+  backend.Advance(1);
+  EXPECT_EQ(Registry("LastPage"), "3");
+
+  // Ended before the loop came back, with the company file failing: the recovery file still
+  // holds what the step left.
+  Type("EditName1", "Quick Exit");
+  window->acNext->Execute();
+  files.InjectError = [](std::string_view call, const std::string& path) {
+    return call == "create" && path.ends_with("TutorComp.cds") ? ENOSPC : 0;
+  };
+  Destroy();
+  std::vector<data::Row> pending = Rows("TutorComp.recovery", tutorial::CompanyFields());
+  ASSERT_EQ(pending.size(), 1u);
+  EXPECT_EQ(pending[0][0], data::Value(std::string("Quick Exit")));
+  EXPECT_EQ(Registry("LastPage"), "4");
+}
+
 TEST_F(CrashRecoveryTest, TypedValuesStayRecoverableWhenTheEndOfRunSaveFails) {
   Open();
   window->GoToStep(2);

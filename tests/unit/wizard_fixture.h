@@ -48,8 +48,9 @@ class WizardTest : public HeadlessTest {
     auto value = registry.GetValue(kTutorialKey, name);
     return value ? std::get<std::string>(*value) : std::string("<absent>");
   }
-  void Next() { window->acNext->Execute(); app.Idle(); }
-  void Previous() { window->acPrevious->Execute(); app.Idle(); }
+  // A press, then what the message loop runs next: posted work, the timers due at once, idle.
+  void Next() { window->acNext->Execute(); backend.Advance(1); }
+  void Previous() { window->acPrevious->Execute(); backend.Advance(1); }
   void Type(const char* editName, const std::string& text) {
     tutorial::TfmContentSheet* page = window->PageOf(window->CurrentStep());
     if (auto* combo = page->Find<ui::ComboBox>(editName)) {
