@@ -1,12 +1,16 @@
 #include "platform/ui/picture.h"
 
 #include <algorithm>
-
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
 
 #include <jpeglib.h>
+
+// The decoder writes the picture's own byte order, which only libjpeg-turbo's colour spaces give.
+#ifndef JCS_EXTENSIONS
+#error "libjpeg-turbo (JCS_EXT_BGRA) is needed"
+#endif
 
 #include "platform/ui/errors.h"
 
@@ -51,7 +55,6 @@ Picture Picture::FromJpeg(std::span<const uint8_t> bytes) {
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
   jpeg_read_header(&info, TRUE);
-#ifdef JCS_EXTENSIONS
   // Straight into the picture's rows, in its own byte order (the opaque alpha filled in): the
   // decoder's colour conversion does it with its vector code.
   info.out_color_space = JCS_EXT_BGRA;
@@ -65,24 +68,6 @@ Picture Picture::FromJpeg(std::span<const uint8_t> bytes) {
     for (JDIMENSION i = 0; i < count; ++i) rows[i] = result->pixels_.data() + (first + i) * stride;
     jpeg_read_scanlines(&info, rows, count);
   }
-#else
-  info.out_color_space = JCS_RGB;
-  jpeg_start_decompress(&info);
-  *result = Picture(int(info.output_width), int(info.output_height));
-  std::vector<uint8_t> row(size_t(info.output_width) * 3);
-  while (info.output_scanline < info.output_height) {
-    JSAMPROW rows[1] = {row.data()};
-    const int y = int(info.output_scanline);
-    jpeg_read_scanlines(&info, rows, 1);
-    uint8_t* out = result->pixels_.data() + size_t(y) * info.output_width * 4;
-    for (size_t x = 0; x < info.output_width; ++x) {
-      out[x * 4 + 0] = row[x * 3 + 2];
-      out[x * 4 + 1] = row[x * 3 + 1];
-      out[x * 4 + 2] = row[x * 3 + 0];
-      out[x * 4 + 3] = 255;
-    }
-  }
-#endif
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   Picture picture = std::move(*result);
