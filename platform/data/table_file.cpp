@@ -1,8 +1,8 @@
 #include "platform/data/table_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "platform/data/utf8.h"
 
@@ -128,17 +128,45 @@ std::string Decode(std::string_view bytes, Repairs& repairs) {
   return MendUtf8(bytes, repairs);
 }
 
-// One JSON value from the start of the text; what follows it is reported and ignored.
+// Where the first JSON value of the text ends: past its closing bracket or quote (strings and
+// their escapes skipped), or at the first space or sign after a number or literal; npos when
+// what it opens never closes. It only finds the end: the parser judges what lies before it.
+size_t EndOfFirstValue(std::string_view text) {
+  size_t i = text.find_first_not_of(" \t\n\r");
+  if (i == std::string_view::npos) return i;
+  if (text[i] != '{' && text[i] != '[' && text[i] != '"') {
+    const size_t end = text.find_first_of(" \t\n\r{}[]\",:", i);
+    return end == std::string_view::npos ? text.size() : end;
+  }
+  int depth = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '"') {
+      for (++i; i < text.size() && text[i] != '"'; ++i)
+        if (text[i] == '\\') ++i;
+      if (i >= text.size()) return std::string_view::npos;
+      if (depth == 0) return i + 1;
+    } else if (c == '{' || c == '[') {
+      ++depth;
+    } else if ((c == '}' || c == ']') && --depth == 0) {
+      return i + 1;
+    }
+  }
+  return std::string_view::npos;
+}
+
+// One JSON value from the start of the text; what follows it is reported and ignored. (Parsed
+// from the text itself, not a string stream: a stream would link the C++ locale machinery, a
+// third of the library's code, for this one call.)
 Json Parse(const std::string& text, Repairs& repairs) {
-  std::istringstream stream(text);
+  const size_t end = std::min(EndOfFirstValue(text), text.size());
   Json file;
   try {
-    stream >> file;
+    file = Json::parse(text.begin(), text.begin() + std::ptrdiff_t(end));
   } catch (const Json::exception&) {
     Damaged("the text is not well-formed JSON");
   }
-  stream >> std::ws;
-  if (stream.peek() != std::char_traits<char>::eof())
+  if (text.find_first_not_of(" \t\n\v\f\r", end) != std::string::npos)
     repairs.Add("Bytes after the end of the table were ignored.");
   return file;
 }

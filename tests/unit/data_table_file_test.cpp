@@ -50,6 +50,10 @@ TEST(TableFileTest, FilesWithNoTableInThemAreRefused) {
       {R"({"format":"tutor-table","version":1,"fields":[{"name":"Other"}],"rows":[]})", true},
       {R"({"format":"tutor-table","version":1,"fields":[{"name":"Code"}]})", false},
       {"\xFF\xFE{\0", false},  // UTF-16 cut in the middle
+      {"1 2", true},              // a value, but not a table, then more
+      {"\"]}\" x", true},
+      {"{]", false},
+      {"[1, 2", false},
   };
   for (const Case& c : bad) {
     try {
@@ -111,6 +115,17 @@ TEST(TableFileTest, AValueAloneWrongIsMendedAndReported) {
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0], (Row{std::string("abc"), {}, true, {}}));
   EXPECT_GE(repairs.size(), 4u);  // unknown, two missing, the list, the trailing bytes
+
+  // The table ends at its own closing brace, not at one inside a text, however escaped.
+  const Row tricky = {std::string("\"}]}"), int32_t{3}, false, std::string("\\\"}]\\")};
+  const std::string table = data::WriteTableFile(kLayout, {tricky});
+  const std::pair<const char*, size_t> tails[] = {
+      {"", 0}, {" \r\n\t", 0}, {"} ]\"x", 1}, {"{\"rows\":[]}", 1}};
+  for (const auto& [tail, mends] : tails) {
+    repairs.clear();
+    EXPECT_EQ(data::ReadTableFile(table + tail, kLayout, &repairs), std::vector<Row>{tricky}) << tail;
+    EXPECT_EQ(repairs.size(), mends) << tail;
+  }
 
   // Marks of the encoding lose nothing and are not worth a word.
   const std::string exact = data::WriteTableFile(kLayout, {good});

@@ -229,6 +229,13 @@ int main(int argc, char** argv) {
   demohost::MainWindow window(session, [] {});
   application.MainWindow = window.Create();
   mainForm.SetMainWindow(window.Handle());
+  // A host has sat in its message loop, its window painted, before the user starts the
+  // assistant: that first paint (and the window surface it fills) is the host's, not ours.
+  for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  GdiFlush();
 
   // What the host holds before the library comes: the rest of the peak is the assistant's.
   g_walk.wsBeforeLibrary = MiB(Memory().WorkingSetSize);
