@@ -72,6 +72,7 @@ Picture Picture::FromJpeg(std::span<const uint8_t> bytes) {
   jpeg_destroy_decompress(&info);
   Picture picture = std::move(*result);
   delete result;
+  picture.opaque_ = true;  // the colour space has no alpha: the decoder writes 255
   return picture;
 }
 
@@ -101,6 +102,7 @@ Picture Picture::FromBmp(std::span<const uint8_t> bytes) {
       out[x * 4 + 3] = bits == 32 ? px[3] : 255;
     }
   }
+  picture.opaque_ = bits == 24;
   return picture;
 }
 
@@ -152,6 +154,8 @@ Picture Picture::Crop(int x, int y, int w, int h) const {
     out.double_ = Twice::From(double_, [=](const Picture& twice) {
       return twice.Crop(2 * x, 2 * y, 2 * w, 2 * h);
     });
+  // What lies outside the picture is left transparent.
+  out.opaque_ = opaque_ && x >= 0 && y >= 0 && x + w <= width_ && y + h <= height_;
   return out;
 }
 

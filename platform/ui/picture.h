@@ -22,7 +22,14 @@ class Picture {
   int Height() const { return height_; }
   bool IsEmpty() const { return width_ == 0 || height_ == 0; }
   const uint8_t* Pixels() const { return pixels_.data(); }
-  uint8_t* Pixels() { return pixels_.data(); }
+  // Writing may change the alpha: the picture is no longer known to be opaque.
+  uint8_t* Pixels() {
+    opaque_ = false;
+    return pixels_.data();
+  }
+  // Every pixel's alpha is 255, known without looking (a JPEG, a 24-bit BMP, a crop inside
+  // one): a drawing need not search the pixels for transparency. False means "not known".
+  bool KnownOpaque() const { return opaque_; }
 
   // The same picture made at twice the size, for screens drawn at a larger scale; nullptr
   // when there is none. A double whose size is not exactly twice this one's is refused.
@@ -42,6 +49,7 @@ class Picture {
   int width_ = 0;
   int height_ = 0;
   std::vector<uint8_t> pixels_;
+  bool opaque_ = false;
   // The double or the means to make it, shared by copies, crops and greyed versions.
   class Twice;
   std::shared_ptr<const Twice> double_;

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <utility>
 
@@ -300,22 +301,40 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   const int width = content.Width();
   const int height = content.Height();
   // Painted off screen first, so that a background and the controls over it never flicker.
-  UniqueMemoryDc memory(CreateCompatibleDC(target));
-  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));
-  if (!memory || !bitmap) {
+  HDC memory = BackBuffer(width, height);
+  if (!memory) {
     GdiCanvas canvas(target, backend_.Fonts(), backend_.Images(), scale_);
     form_.PaintAll(canvas);
     return;
   }
-  DcSelection select(memory.Get(), bitmap.Get());
-  SetViewportOrgEx(memory.Get(), -content.left, -content.top, nullptr);
-  IntersectClipRect(memory.Get(), content.left, content.top, content.right, content.bottom);
+  // Whatever this paint sets or selects in the kept buffer is undone after it.
+  const int saved = SaveDC(memory);
+  SetViewportOrgEx(memory, -content.left, -content.top, nullptr);
+  IntersectClipRect(memory, content.left, content.top, content.right, content.bottom);
   {
-    GdiCanvas canvas(memory.Get(), backend_.Fonts(), backend_.Images(), scale_);
+    GdiCanvas canvas(memory, backend_.Fonts(), backend_.Images(), scale_);
     form_.PaintAll(canvas);
   }
-  BitBlt(target, content.left, content.top, width, height, memory.Get(), content.left, content.top,
+  BitBlt(target, content.left, content.top, width, height, memory, content.left, content.top,
          SRCCOPY);
+  RestoreDC(memory, saved);
+}
+
+HDC Win32NativeForm::BackBuffer(int width, int height) {
+  if (buffer_ && width <= bufferSize_.cx && height <= bufferSize_.cy) return buffer_.Get();
+  const SIZE size{std::max(width, int(bufferSize_.cx)), std::max(height, int(bufferSize_.cy))};
+  // In the screen's format, not the target's: a WM_PRINTCLIENT may bring any DC, and the
+  // buffer stays for the window's own paints.
+  UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  HDC screen = GetDC(nullptr);
+  GdiObject<HBITMAP> bitmap(screen ? CreateCompatibleBitmap(screen, size.cx, size.cy) : nullptr);
+  if (screen) ReleaseDC(nullptr, screen);
+  if (!dc || !bitmap) return nullptr;
+  SelectObject(dc.Get(), bitmap.Get());
+  buffer_ = std::move(dc);  // the old buffer's DC goes first, letting go of its bitmap
+  bufferBitmap_ = std::move(bitmap);
+  bufferSize_ = size;
+  return buffer_.Get();
 }
 
 void Win32NativeForm::PaintBorder(HWND window) {

@@ -184,4 +184,42 @@ TEST(PictureJpegTest, DecodesIntoBlueGreenRedOpaqueRowsAndRefusesOtherBytes) {
   EXPECT_THROW(ui::Picture::FromJpeg(text), ui::Error);
 }
 
+// An uncompressed BMP of one colour, `bits` 24 or 32 (the alpha byte 255).
+std::vector<uint8_t> SolidBmp(int width, int height, int bits) {
+  const size_t stride = (size_t(width) * size_t(bits) / 8 + 3) & ~size_t(3);
+  std::vector<uint8_t> bytes(54 + stride * size_t(height), 0);
+  auto le = [&](size_t at, uint32_t value, int n) {
+    for (int i = 0; i < n; ++i) bytes[at + size_t(i)] = uint8_t(value >> (8 * i));
+  };
+  bytes[0] = 'B', bytes[1] = 'M';
+  le(2, uint32_t(bytes.size()), 4), le(10, 54, 4), le(14, 40, 4), le(18, uint32_t(width), 4);
+  le(22, uint32_t(height), 4), le(26, 1, 2), le(28, uint32_t(bits), 2);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x)
+      for (int c = 0; c < bits / 8; ++c) bytes[54 + size_t(y) * stride + size_t(x) * size_t(bits / 8) + size_t(c)] = c == 3 ? 255 : 90;
+  return bytes;
+}
+
+// Drawing skips the search for transparent pixels only where none can be: a picture wrongly
+// known as opaque would paint its transparent parts black.
+TEST(PictureJpegTest, OnlyPicturesWithoutAlphaAreKnownOpaque) {
+  const ui::Picture jpeg = ui::Picture::FromJpeg(EncodeJpeg(16, 16, std::vector<uint8_t>(16 * 16 * 3, 128)));
+  EXPECT_TRUE(jpeg.KnownOpaque());
+  EXPECT_TRUE(ui::Picture::FromBmp(SolidBmp(4, 4, 24)).KnownOpaque());
+  EXPECT_FALSE(ui::Picture::FromBmp(SolidBmp(4, 4, 32)).KnownOpaque()) << "an alpha channel is not looked at";
+  EXPECT_FALSE(ui::Picture(4, 4).KnownOpaque());
+
+  EXPECT_TRUE(jpeg.Crop(2, 3, 10, 10).KnownOpaque());
+  const ui::Picture over = jpeg.Crop(10, 10, 10, 10);  // hangs over the edge: transparent there
+  EXPECT_EQ(At(over, 9, 9)[3], 0);
+  EXPECT_FALSE(over.KnownOpaque());
+  EXPECT_FALSE(jpeg.Crop(-1, 0, 4, 4).KnownOpaque());
+  EXPECT_TRUE(jpeg.Greyed().KnownOpaque());
+
+  ui::Picture written = jpeg;
+  Put(written, 0, 0, 1, 2, 3, 0);
+  EXPECT_FALSE(written.KnownOpaque());
+  EXPECT_TRUE(jpeg.KnownOpaque()) << "the copy written to, not the picture";
+}
+
 }  // namespace

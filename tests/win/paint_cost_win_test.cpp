@@ -130,6 +130,44 @@ TEST_F(PaintCostTest, OutsideTheControlsTheFormColourIsPaintedAsBefore) {
   DeleteDC(memory);
 }
 
+// The back buffer is kept from paint to paint: a larger area after a print into a one-bit
+// DC, then a small part alone, must still come out right and in colour.
+TEST_F(PaintCostTest, TheKeptBackBufferPaintsEveryLaterAreaRight) {
+  content.SetBounds(60, 40, 300, 220);  // larger than anything painted so far
+  HDC mono = CreateCompatibleDC(nullptr);
+  HBITMAP monoBitmap = CreateBitmap(400, 300, 1, 1, nullptr);
+  HGDIOBJ old = SelectObject(mono, monoBitmap);
+  SendMessageW(Window(), WM_PRINTCLIENT, WPARAM(mono), PRF_CLIENT);
+  SelectObject(mono, old);
+  DeleteObject(monoBitmap);
+  DeleteDC(mono);
+
+  InvalidateRect(Window(), nullptr, FALSE);
+  UpdateWindow(Window());
+  HDC dc = GetDC(Window());
+  EXPECT_EQ(GetPixel(dc, 60, 40), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 359, 259), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 59, 40), RGB(255, 255, 255));
+  EXPECT_EQ(GetPixel(dc, 360, 259), RGB(255, 255, 255));
+
+  // Only a small part repainted, in the new colour: the rest keeps the old one.
+  content.SetColor(ui::clBlue);
+  ValidateRect(Window(), nullptr);
+  RECT part{100, 100, 140, 130};
+  InvalidateRect(Window(), &part, FALSE);
+  UpdateWindow(Window());
+  EXPECT_EQ(GetPixel(dc, 100, 100), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(dc, 139, 129), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(dc, 140, 129), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 99, 100), RGB(255, 0, 0));
+  // And all of it again: nothing of the small paint's clip is left in the buffer.
+  InvalidateRect(Window(), nullptr, FALSE);
+  UpdateWindow(Window());
+  EXPECT_EQ(GetPixel(dc, 60, 40), RGB(0, 0, 255));
+  EXPECT_EQ(GetPixel(dc, 359, 259), RGB(0, 0, 255));
+  ReleaseDC(Window(), dc);
+}
+
 TEST_F(PaintCostTest, ANativeFieldIsCreatedInPlaceInOneGo) {
   // As a page is built: the fields exist before the page joins the shown window.
   auto page = std::make_unique<ui::Frame>("Page");
