@@ -128,12 +128,14 @@ void GdiCanvas::DrawDevicePicture(const ui::Picture& picture, ui::Point at) {
   const size_t rowBytes = size_t(picture.Width()) * 4;
   const size_t firstColumn = size_t(visible.left - at.x);
   bool transparent = false;
-  for (int y = 0; y < visible.Height() && !transparent && !picture.KnownOpaque(); ++y) {
-    const uint8_t* px = rows + size_t(y) * rowBytes + firstColumn * 4;
-    for (int x = 0; x < visible.Width(); ++x, px += 4) {
-      if (px[3] != 255) {
-        transparent = true;
-        break;
+  if (!picture.KnownOpaque()) {
+    for (int y = 0; y < visible.Height() && !transparent; ++y) {
+      const uint8_t* px = rows + size_t(y) * rowBytes + firstColumn * 4;
+      for (int x = 0; x < visible.Width(); ++x, px += 4) {
+        if (px[3] != 255) {
+          transparent = true;
+          break;
+        }
       }
     }
   }
