@@ -68,6 +68,7 @@ void TfmContentSheet::FirstVisit() { Timer1.SetEnabled(true); }
 
 void TfmContentSheet::PlaySound(const std::string& fileName) {
   try {
+    owner_.CancelNarrationAfterStep();
     components::TBackGroundSound& player = owner_.BgSound();
     if (player.IsPlaying()) player.Stop();
     // What the assistant says is shown also when it is not heard (muted, skipped, missing).
@@ -76,6 +77,10 @@ void TfmContentSheet::PlaySound(const std::string& fileName) {
     if (automatic_ > 0 && os::ScreenReaderActive()) return;
     const std::string path = SoundFolder() + fileName;
     if (!os::Files().FileExists(path)) return;
+    if (owner_.ChangingStep()) {
+      owner_.PlayAfterStep(path, soundTag_);
+      return;
+    }
     player.SetFileName(path);
     player.SetTag(soundTag_);
     player.Play();
@@ -86,6 +91,7 @@ void TfmContentSheet::PlaySound(const std::string& fileName) {
 
 void TfmContentSheet::StopSound() {
   owner_.ShowNarrationWords({});
+  owner_.CancelNarrationAfterStep();
   try {
     components::TBackGroundSound& player = owner_.BgSound();
     if (player.IsPlaying()) player.Stop();

@@ -80,9 +80,14 @@ TfmMain::TfmMain(std::string hostExecutable)
     SetColor(ui::clWhite);
     SetShowHint(true);
     SetFont({"MS Sans Serif", 11});
+    // The pages' data fields (the fiscal year page's periods box is 24 high): the fields
+    // made ahead of the pages are made so.
+    SetFieldLook({skin::DataEdit(), 24});
 
     progressTimer_.SetInterval(1);
     progressTimer_.OnTimer = [this](ui::Timer&) { SaveProgress(); };
+    narrationTimer_.SetInterval(1);
+    narrationTimer_.OnTimer = [this](ui::Timer&) { PlayPendingNarration(); };
 
     // FormCreate
     // The store's errors go to the window's own display as they are (a copy made here
@@ -229,6 +234,28 @@ void TfmMain::ShowNarrationWords(const std::string& fileName) {
   captionStrip->SetWords(fileName.empty() ? std::string() : ShippedNarrationWords().Of(fileName));
 }
 
+void TfmMain::PlayAfterStep(std::string path, int tag) {
+  pendingNarration_ = {std::move(path), tag};
+}
+
+void TfmMain::CancelNarrationAfterStep() {
+  pendingNarration_ = {};
+  narrationTimer_.SetEnabled(false);
+}
+
+void TfmMain::PlayPendingNarration() {
+  narrationTimer_.SetEnabled(false);
+  const PendingNarration narration = std::exchange(pendingNarration_, {});
+  if (narration.path.empty()) return;
+  try {
+    bgSound->SetFileName(narration.path);
+    bgSound->SetTag(narration.tag);
+    bgSound->Play();
+  } catch (...) {
+    // As any narration: one that cannot play is silence, never a message.
+  }
+}
+
 void TfmMain::ToggleNarrationMute() {
   narrationMuted_ = !narrationMuted_;
   if (narrationMuted_ && PageOf(FCurrentStep)) PageOf(FCurrentStep)->StopSound();
@@ -291,6 +318,16 @@ void TfmMain::GoToStep(int target) {
   } else if (FCurrentStep == 1 && target > 5 && !MainData().Company.IsEmpty()) {
     EnsureLastCompanyOpen(MainData().Company.FieldByName("Path").AsString());
   }
+  // What the new page plays on entry waits for its paint (PlayAfterStep), also should the
+  // step fail half-way.
+  struct StepChange {
+    TfmMain& window;
+    explicit StepChange(TfmMain& w) : window(w) { window.changingStep_ = true; }
+    ~StepChange() {
+      window.changingStep_ = false;
+      if (!window.pendingNarration_.path.empty()) window.narrationTimer_.SetEnabled(true);
+    }
+  } change(*this);
   GetPage(FCurrentStep).SetVisible(false);
   if (FCurrentStep >= 1) {
     PageOf(FCurrentStep)->PageLeave();

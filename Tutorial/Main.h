@@ -71,6 +71,13 @@ class TfmMain : public ui::Form {
   void ToggleCaptions();
   // Shows the words of a narration file in the caption strip; an empty name clears it.
   void ShowNarrationWords(const std::string& fileName);
+  // What a step change starts to play waits for its page to be on the screen: opening the
+  // device would add its milliseconds to the wait for the page. True while GoToStep builds
+  // and enters the new page; `path` (tagged `tag`) then plays from a timer, after the paint.
+  bool ChangingStep() const { return changingStep_; }
+  void PlayAfterStep(std::string path, int tag);
+  // A narration still waiting for its page's paint is not played.
+  void CancelNarrationAfterStep();
 
   // --- components ---
   ui::Image* Image1 = nullptr;
@@ -135,6 +142,13 @@ class TfmMain : public ui::Form {
   // A step change's save, run once the new page is painted (timers come after painting):
   // the page shows without waiting for the disk. Any save meanwhile takes its place.
   ui::Timer progressTimer_;
+  bool changingStep_ = false;
+  struct PendingNarration {
+    std::string path;
+    int tag = 0;
+  } pendingNarration_;
+  ui::Timer narrationTimer_;
+  void PlayPendingNarration();
   bool restoredEntries_ = false;
   std::function<void(const std::exception&)> previousExceptionHandler_;
 };

@@ -5,8 +5,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/ui/control.h"
+#include "platform/ui/font.h"
 #include "platform/ui/hint_tracker.h"
 #include "platform/ui/key.h"
 
@@ -67,6 +69,14 @@ class Form : public Control {
   bool CenterOnScreen() const { return centerOnScreen_; }
   int BorderWidth() const { return borderWidth_; }
   void SetBorderWidth(int width) { borderWidth_ = width; }
+  // The font and height most of its native fields share: a backend that makes fields ahead
+  // of the pages that need them makes them so (0 height: no such look is known).
+  struct FieldLook {
+    Font font;
+    int height = 0;
+  };
+  const FieldLook& GetFieldLook() const { return fieldLook_; }
+  void SetFieldLook(FieldLook look) { fieldLook_ = std::move(look); }
 
   // --- showing ---
   void Show();
@@ -161,6 +171,7 @@ class Form : public Control {
   WindowState windowState_ = WindowState::Normal;
   bool centerOnScreen_ = false;
   int borderWidth_ = 0;
+  FieldLook fieldLook_;
   bool modal_ = false;
   int modalResult_ = mrNone;
   Control* hot_ = nullptr;

@@ -257,23 +257,38 @@ void Win32Backend::PrepareNativeClasses(Win32NativeForm& form) {
     const wchar_t* className;
     DWORD style, exStyle;
     int count;
+    bool inFieldLook;  // the form's usual field font and height, when it has one
   };
   // The classes and styles the native fields are made with (Win32Edit, Win32ComboBox,
   // Win32CheckBox) as the skinned pages use them (flat edits), as many as a page has at most;
   // hidden until fields take them.
   static constexpr Kind kinds[] = {
-      {L"EDIT", ES_AUTOHSCROLL, 0, 6},
-      {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, 1},
-      {L"BUTTON", BS_CHECKBOX, 0, 8},
+      {L"EDIT", ES_AUTOHSCROLL, 0, 6, true},
+      {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, 1, true},
+      {L"BUTTON", BS_CHECKBOX, 0, 8, false},
   };
+  // Made in the look most fields have, a spare needs no new font (and a combo box no new
+  // layout) when a page takes it.
+  const ui::Form::FieldLook& look = form.GetForm().GetFieldLook();
+  const HFONT lookFont =
+      look.height > 0 ? Fonts().Get(DeviceFont(look.font, form.GetScale())) : nullptr;
+  const int lookHeight = form.GetScale().ToDevice(look.height);
   for (const Kind& kind : kinds) {
+    const HFONT font = kind.inFieldLook ? lookFont : nullptr;
+    const bool combo = wcscmp(kind.className, L"COMBOBOX") == 0;
+    const int height = !font ? 100 : combo ? lookHeight + ComboListHeight(font, 1) : lookHeight;
     for (int i = 0; i < kind.count; ++i) {
       // With a text: the first laid-out text of an edit costs as much as its class.
       HWND window = CreateWindowExW(kind.exStyle, kind.className, L"0",
-                                    WS_CHILD | WS_CLIPSIBLINGS | kind.style, 0, 0, 80, 100,
+                                    WS_CHILD | WS_CLIPSIBLINGS | kind.style, 0, 0, 80, height,
                                     form.Window(), nullptr, module_, nullptr);
-      if (window)
-        form.Bury({window, nullptr, nullptr, nullptr, kind.className, kind.style, kind.exStyle});
+      if (!window) continue;
+      if (font) {
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (combo) FitComboClosedHeight(window, lookHeight);
+      }
+      form.Bury(
+          {window, nullptr, nullptr, nullptr, kind.className, kind.style, kind.exStyle, font});
     }
   }
 }

@@ -18,10 +18,15 @@ int ListRows(const ui::ComboBox& combo) {
   return std::max(1, std::min(combo.DropDownCount(), int(combo.Items().size())));
 }
 
-// The height the open list adds below the closed box, as the box will measure it: created
-// with it, the box needs no second placing once its font and field are set.
-int ListHeight(Win32Backend& backend, const ui::ComboBox& combo, HWND parent) {
-  HFONT font = backend.Fonts().Get(DeviceFont(combo.GetFont(), Win32NativeForm::ScaleOf(parent)));
+int ClosedHeightOf(HWND window) {
+  RECT closed{};
+  GetWindowRect(window, &closed);
+  return closed.bottom - closed.top;
+}
+
+}  // namespace
+
+int ComboListHeight(HFONT font, int rows) {
   static std::unordered_map<HFONT, int> rowOfFont;
   auto [row, fresh] = rowOfFont.try_emplace(font, 0);
   if (fresh) {
@@ -32,10 +37,52 @@ int ListHeight(Win32Backend& backend, const ui::ComboBox& combo, HWND parent) {
     SelectObject(dc, old);
     DeleteDC(dc);
   }
-  return ListRows(combo) * row->second + 2;
+  return rows * row->second + 2;
+}
+
+namespace {
+
+// The height the open list adds below the closed box, as the box will measure it: created
+// with it, the box needs no second placing once its font and field are set.
+int ListHeight(Win32Backend& backend, const ui::ComboBox& combo, HWND parent) {
+  const ui::Scale scale = Win32NativeForm::ScaleOf(parent);
+  return ComboListHeight(backend.Fonts().Get(DeviceFont(combo.GetFont(), scale)), ListRows(combo));
 }
 
 }  // namespace
+
+bool FitComboClosedHeight(HWND window, int height) {
+  // Every height change lays the box, its edit and its list out again (a round of window
+  // messages each): each one is made only when something differs.
+  // The closed box is as high as its text field makes it, plus a frame that depends on the
+  // font only: the frame measured on one box is the first guess for the next.
+  static std::unordered_map<HFONT, int> frameOfFont;
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  int field = int(SendMessageW(window, CB_GETITEMHEIGHT, WPARAM(-1), 0));
+  bool laidOut = false;
+  // (The first box of a font is fitted step by step: right after its font is set, what its
+  // field reports does not add up with its height yet.)
+  if (const auto known = frameOfFont.find(font);
+      known != frameOfFont.end() && field > 0 && ClosedHeightOf(window) != height) {
+    const int guess = height - known->second;
+    if (guess > 0 && guess != field) {
+      SendMessageW(window, CB_SETITEMHEIGHT, WPARAM(-1), guess);
+      field = guess;
+      laidOut = true;
+    }
+  }
+  // The field's height and the box's grow together, though what the field reports may differ
+  // from what it was given; the second step corrects by what the first one missed.
+  for (int step = 0; step < 2 && field > 0; ++step) {
+    const int missing = height - ClosedHeightOf(window);
+    if (missing == 0 || field + missing <= 0) break;
+    field += missing;
+    SendMessageW(window, CB_SETITEMHEIGHT, WPARAM(-1), field);
+    laidOut = true;
+  }
+  if (field > 0) frameOfFont[font] = ClosedHeightOf(window) - field;
+  return laidOut;
+}
 
 Win32ComboBox::Win32ComboBox(Win32Backend& backend, ui::ComboBox& combo, HWND parent)
     : Win32NativeControl(backend, combo, parent, L"COMBOBOX",
@@ -90,48 +137,16 @@ void Win32ComboBox::SyncSelection() {
   settingText_ = false;
 }
 
-int Win32ComboBox::ClosedHeight() const {
-  RECT closed{};
-  GetWindowRect(Window(), &closed);
-  return closed.bottom - closed.top;
-}
-
 void Win32ComboBox::SyncHeight() {
   HWND window = Window();
-  // Every height change lays the box, its edit and its list out again (a round of window
-  // messages each): each one is made only when something differs.
-  // The closed box is as high as its text field makes it, plus a frame that depends on the
-  // font only: the frame measured on one box is the first guess for the next.
-  static std::unordered_map<HFONT, int> frameOfFont;
-  const HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-  int field = int(SendMessageW(window, CB_GETITEMHEIGHT, WPARAM(-1), 0));
-  // (The first box of a font is fitted step by step: right after its font is set, what its
-  // field reports does not add up with its height yet.)
-  if (const auto known = frameOfFont.find(font);
-      known != frameOfFont.end() && field > 0 && ClosedHeight() != combo_.Height()) {
-    const int guess = combo_.Height() - known->second;
-    if (guess > 0 && guess != field) {
-      SendMessageW(window, CB_SETITEMHEIGHT, WPARAM(-1), guess);
-      field = guess;
-    }
-  }
-  // The field's height and the box's grow together, though what the field reports may differ
-  // from what it was given; the second step corrects by what the first one missed.
-  for (int step = 0; step < 2 && field > 0; ++step) {
-    const int missing = combo_.Height() - ClosedHeight();
-    if (missing == 0 || field + missing <= 0) break;
-    field += missing;
-    SendMessageW(window, CB_SETITEMHEIGHT, WPARAM(-1), field);
-  }
-  if (field > 0) frameOfFont[font] = ClosedHeight() - field;
+  const bool laidOut = FitComboClosedHeight(window, Placed().Height());
   // The window's height holds the open list too; a short list opens no higher than its items.
-  const int rows = ListRows(combo_);
   const int item = int(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0));
-  const int width = combo_.Width(), height = ClosedHeight() + rows * item + 2;
-  RECT dropped{};
-  SendMessageW(window, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
-  if (dropped.right - dropped.left != width || dropped.bottom - dropped.top != height)
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const int height = ClosedHeightOf(window) + ListRows(combo_) * item + 2;
+  // Compared with what the window was given, not with CB_GETDROPPEDCONTROLRECT: some systems
+  // report only the list's part there. Some also measure the list from the closed part as it
+  // was when the height was given, so a new layout of that part gives it again.
+  if (laidOut || GivenHeight() != height) GiveHeight(height);
 }
 
 void Win32ComboBox::Command(unsigned code) {

@@ -11,6 +11,12 @@
 
 namespace win32 {
 
+// The height a combo box's open list of `rows` rows in `font` adds below its closed part.
+int ComboListHeight(HFONT font, int rows);
+// Lays a combo box's closed part out at `height` device pixels (the box measures itself from
+// its text field, whose height is set to fit); true when the box was laid out again.
+bool FitComboClosedHeight(HWND window, int height);
+
 class Win32ComboBox : public Win32NativeControl {
  public:
   Win32ComboBox(Win32Backend& backend, ui::ComboBox& combo, HWND parent);
@@ -29,7 +35,6 @@ class Win32ComboBox : public Win32NativeControl {
   void SyncSelection();
   // The closed box keeps the model's height; the window's height also holds the open list.
   void SyncHeight();
-  int ClosedHeight() const;
 
   ui::ComboBox& combo_;
   std::vector<std::string> shownItems_;

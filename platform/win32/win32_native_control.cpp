@@ -37,6 +37,7 @@ Win32NativeControl::Win32NativeControl(Win32Backend& backend, ui::WindowedContro
     : backend_(backend), control_(control), className_(className), style_(style), exStyle_(exStyle) {
   const ui::Scale scale = Win32NativeForm::ScaleOf(parent);
   placed_ = scale.ToDevice(control.FormBounds());
+  givenHeight_ = placed_.Height() + extraHeight;
   shown_ = control.IsShowing();
   enabled_ = control.Enabled();
   font_ = backend_.Fonts().Get(DeviceFont(control_.GetFont(), scale));
@@ -168,6 +169,7 @@ void Win32NativeControl::Sync(unsigned what) {
       SetWindowPos(window, nullptr, r.left, r.top, r.Width(), r.Height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
       placed_ = r;
+      givenHeight_ = r.Height();
     }
   }
   if (what & ui::syncVisible) {
@@ -200,6 +202,12 @@ void Win32NativeControl::Sync(unsigned what) {
   }
   if (what & ui::syncColor) InvalidateRect(window, nullptr, TRUE);
   SyncKind(what);
+}
+
+void Win32NativeControl::GiveHeight(int height) {
+  SetWindowPos(window_.Get(), nullptr, 0, 0, placed_.Width(), height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  givenHeight_ = height;
 }
 
 ui::Scale Win32NativeControl::FormScale() const {

@@ -56,6 +56,12 @@ class Win32NativeControl : public ui::NativeControl {
   // keys and notices count as this control's.
   void AdoptInner(HWND inner);
   Win32Backend& Backend() const { return backend_; }
+  // Where the window was last placed (device pixels), and the height it was last given: a
+  // combo box's holds its open list too, which not every system reports back.
+  const ui::Rect& Placed() const { return placed_; }
+  int GivenHeight() const { return givenHeight_; }
+  // A new height, at its place and width.
+  void GiveHeight(int height);
   // The window was a gone control's: placed, shown, enabled, with the font and text of this
   // model, and last in the z-order as a new window is; what else the kind keeps (items, a
   // check, the undo buffer) is still the old control's.
@@ -90,6 +96,7 @@ class Win32NativeControl : public ui::NativeControl {
   bool swallowChar_ = false;
   // What the window was last given.
   ui::Rect placed_;
+  int givenHeight_ = 0;
   // How it was made (the kind's class and style), and the styles it had then: a window whose
   // kind changed them since is not handed to another control.
   const wchar_t* className_;

@@ -322,6 +322,7 @@ TEST_F(CreationPagesTest, PagesNarrateOnEntryAndEditsOnTheirFirstEntryOnly) {
   auto playing = [&] { return os::FileSystem::NameOf(device.Playing()); };
 
   w.GoToStep(2);
+  backend.Advance(1);  // painted: the entry's narration starts
   EXPECT_EQ(playing(), "4.wav") << "task 1 is not done yet";
   w.GoToStep(3);
   TfmCompInfo& info = Current<TfmCompInfo>();
@@ -337,6 +338,7 @@ TEST_F(CreationPagesTest, PagesNarrateOnEntryAndEditsOnTheirFirstEntryOnly) {
   w.SetActiveControl(nullptr);
 
   w.GoToStep(4);
+  backend.Advance(1);
   EXPECT_EQ(playing(), "8.wav");
   w.SetActiveControl(Current<TfmFiscaleYear>().EditPeriods);
   EXPECT_EQ(playing(), "10.wav");

@@ -128,6 +128,7 @@ TEST_F(NarrationTest, AQueuedNoticeNeverReachesAFreedOrLaterPage) {
   EXPECT_TRUE(g_finished.empty());
 
   window->GoToStep(3);
+  backend.Advance(1);  // painted: the entry's narration starts
   EXPECT_EQ(Playing(), "16.wav");
   device.FinishCurrent();  // the same race, the next page starting and stopping a narration
   window->GoToStep(2);
@@ -138,6 +139,36 @@ TEST_F(NarrationTest, AQueuedNoticeNeverReachesAFreedOrLaterPage) {
   window->PageOf(2)->PlaySound("16.wav");  // a narration of the live page reaches it by name
   backend.Advance(1500);
   EXPECT_EQ(g_finished, std::vector<std::string>{"16.wav"});
+}
+
+TEST_F(NarrationTest, AStepsNarrationStartsAfterItsPageUnlessTheUserMovesOnOrMutesFirst) {
+  OpenWithSounds({{"16.wav", 1000}});
+  window->ReplacePageClass(3, &MakeQuietPage);
+  window->GoToStep(2);
+  EXPECT_EQ(Playing(), "") << "the device is not opened while the step is made";
+  EXPECT_TRUE(backend.ErrorBoxes().empty());
+  backend.Advance(1);
+  EXPECT_EQ(Playing(), "16.wav");
+
+  window->GoToStep(3);
+  window->GoToStep(2);
+  window->GoToStep(3);  // page 2 left before it was painted: nothing of it plays
+  backend.Advance(1);
+  EXPECT_EQ(Playing(), "");
+
+  window->GoToStep(2);
+  ASSERT_TRUE(window->HandleDialogChar(U'm'));
+  backend.Advance(1);
+  EXPECT_EQ(Playing(), "") << "muted before it started";
+  window->HandleDialogChar(U'm');
+
+  device.FailCommand(os::mci::kOpen, os::mci::kErrHardware);
+  window->GoToStep(3);
+  window->GoToStep(2);
+  backend.Advance(1);
+  EXPECT_EQ(Playing(), "");
+  EXPECT_TRUE(backend.ErrorBoxes().empty()) << "silence, as for any narration that cannot play";
+  EXPECT_EQ(window->CurrentStep(), 2);
 }
 
 TEST_F(NarrationTest, EditsNarrateOnceEachAndVoiceButtonsRestart) {
@@ -204,6 +235,7 @@ TEST_F(NarrationTest, BrokenNarrationIsSilenceAndTheStepChangeStillWorks) {
 TEST_F(NarrationTest, MutePersistsAndScreenReadersGetOnlyWhatTheyAskFor) {
   OpenWithSounds({{"16.wav", 1000}, {"4.wav", 1000}});
   window->GoToStep(2);
+  backend.Advance(1);
   ASSERT_EQ(Playing(), "16.wav");
   ASSERT_TRUE(window->HandleDialogChar(U'm'));
   EXPECT_EQ(Playing(), "") << "muting silences what plays";

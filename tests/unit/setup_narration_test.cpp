@@ -77,6 +77,8 @@ TEST_F(SetupNarrationTest, OpeningPagesNarrateOnEveryEntryAndChainAfterTheWindow
   for (int step : {18, 19, 20}) {
     SCOPED_TRACE(step);
     Go(step);
+    EXPECT_EQ(Playing(), "") << "not before the page is on the screen";
+    backend.Advance(1);
     EXPECT_EQ(Playing(), "16.wav");
     backend.Advance(1000);
     EXPECT_EQ(Playing(), "") << "no timer narration";
@@ -88,6 +90,7 @@ TEST_F(SetupNarrationTest, OpeningPagesNarrateOnEveryEntryAndChainAfterTheWindow
     EXPECT_EQ(Playing(), "16.wav");
   }
   Go(18);
+  backend.Advance(1);
   EXPECT_EQ(Playing(), "16.wav") << "again on a later visit";
 }
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -372,6 +373,57 @@ TEST_F(PaintCostTest, AFieldWhoseStyleChangedLeavesItsWindowToBeDestroyed) {
   native->Reap();
   EXPECT_FALSE(IsWindow(edit));
   EXPECT_TRUE(IsWindow(combo));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PaintCostTest, FieldsPreparedInTheFormsLookAreTakenWithoutANewFontOrLayout) {
+  const ui::Font look{"MS Sans Serif", 13};
+  form.SetFieldLook({look, 24});
+  platform.Backend().ProcessMessages();  // the first paint's preparation
+  ASSERT_TRUE(platform.Backend().NativeClassesPrepared());
+  const std::vector<HWND> prepared = ChildrenOf(Window());
+
+  FieldPage page("Old");
+  page.edit.SetFont(look);
+  page.edit.SetBorder(false);  // the flat edits of the pages
+  page.combo.SetFont(look);
+  page.combo.SetBounds(10, 70, 120, 24);
+  page.combo.SetItems({"1", "2", "4", "12"});
+  SentMessages sent;
+  ui::Control& shown = form.Insert(std::move(page.page));
+  const HWND edit = WindowOf(page.edit), combo = WindowOf(page.combo);
+  for (HWND w : {edit, combo}) {
+    EXPECT_NE(std::find(prepared.begin(), prepared.end(), w), prepared.end());
+    EXPECT_EQ(sent.Count(w, WM_SETFONT), 0) << "made in that font";
+  }
+  EXPECT_EQ(sent.Count(combo, CB_SETITEMHEIGHT), 0) << "its closed part made that high";
+  EXPECT_LE(sent.Count(combo, WM_WINDOWPOSCHANGING), 2)
+      << "placed and shown once (the box then returns itself to its closed height)";
+
+  // Laid out as one made for the page would be: the closed box, and the open list's rows.
+  RECT r{};
+  GetWindowRect(combo, &r);
+  EXPECT_EQ(r.bottom - r.top, 24);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  GetComboBoxInfo(combo, &info);
+  SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  GetWindowRect(info.hwndList, &r);
+  SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+  EXPECT_EQ(r.bottom - r.top, 4 * SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0) + 2);
+
+  // Hidden and shown again, it keeps its heights: no placing beyond the two changes.
+  SentMessages again;
+  shown.SetVisible(false);
+  shown.SetVisible(true);
+  EXPECT_EQ(again.Count(combo, WM_SIZE), 0) << "its heights are not given again";
+  EXPECT_EQ(again.Count(combo, WM_WINDOWPOSCHANGING), again.Count(edit, WM_WINDOWPOSCHANGING))
+      << "placed no more often than the edit beside it";
+  GetWindowRect(combo, &r);
+  EXPECT_EQ(r.bottom - r.top, 24);
 }
 
 }  // namespace
