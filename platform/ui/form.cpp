@@ -1,6 +1,7 @@
 #include "platform/ui/form.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "platform/ui/application.h"
@@ -11,12 +12,16 @@
 namespace ui {
 namespace {
 
-void PaintTree(const Control& control, Canvas& canvas) {
+// `area` is in `control`'s coordinates, those of its children's bounds. Each child paints
+// inside its bounds only, so one outside the area would draw nothing that shows.
+void PaintTree(const Control& control, Canvas& canvas, const Rect& area) {
   for (const auto& child : control.Children()) {
     if (!child->Visible() || child->IsWindowed()) continue;
-    canvas.Save(child->Bounds());
+    const Rect& bounds = child->Bounds();
+    if (bounds.Intersect(area).IsEmpty()) continue;
+    canvas.Save(bounds);
     child->Paint(canvas);
-    PaintTree(*child, canvas);
+    PaintTree(*child, canvas, area.Offset(-bounds.left, -bounds.top));
     canvas.Restore();
   }
 }
@@ -148,8 +153,13 @@ Rect Form::PaintedBounds() const {
 }
 
 void Form::PaintAll(Canvas& canvas) {
+  constexpr int kFar = std::numeric_limits<int>::max() / 4;
+  PaintAll(canvas, {-kFar, -kFar, kFar, kFar});
+}
+
+void Form::PaintAll(Canvas& canvas, const Rect& area) {
   canvas.FillRect(ClientRect(), GetColor());
-  PaintTree(*this, canvas);
+  PaintTree(*this, canvas, area);
   // The focus mark: a thin frame just inside the focused control, over whatever it painted.
   if (focused_ && focused_->IsShowing() && focused_->Enabled()) {
     Rect mark = focused_->FormBounds();

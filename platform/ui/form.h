@@ -118,8 +118,10 @@ class Form : public Control {
   virtual bool HandleMessage(unsigned message, uintptr_t wparam, intptr_t lparam,
                              intptr_t& result);
 
-  // Paints the form's background and its graphic tree.
+  // Paints the form's background and its graphic tree; with `area` (form coordinates), only
+  // the controls that reach into it: the rest would be clipped away whole.
   void PaintAll(Canvas& canvas);
+  void PaintAll(Canvas& canvas, const Rect& area);
   // The part of the client area its visible controls cover; outside it PaintAll draws
   // only the form's colour.
   Rect PaintedBounds() const;

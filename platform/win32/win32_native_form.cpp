@@ -120,6 +120,11 @@ Win32NativeForm* Win32NativeForm::FromHandle(HWND window) {
   return reinterpret_cast<Win32NativeForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+ui::Rect Win32NativeForm::DesignAreaOf(const ui::Scale& scale, const ui::Rect& device) {
+  // A pixel wider on each side: device edges are rounded, so no seam is left out.
+  return scale.ToDesignCovering(device).Inflate(1);
+}
+
 ui::Scale Win32NativeForm::ScaleOf(HWND window) {
   const Win32NativeForm* form = FromHandle(window);
   return form ? form->GetScale() : ui::Scale();
@@ -304,7 +309,7 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   HDC memory = BackBuffer(width, height);
   if (!memory) {
     GdiCanvas canvas(target, backend_.Fonts(), backend_.Images(), scale_);
-    form_.PaintAll(canvas);
+    form_.PaintAll(canvas, DesignAreaOf(scale_, content));
     return;
   }
   // Whatever this paint sets or selects in the kept buffer is undone after it.
@@ -313,7 +318,8 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   IntersectClipRect(memory, content.left, content.top, content.right, content.bottom);
   {
     GdiCanvas canvas(memory, backend_.Fonts(), backend_.Images(), scale_);
-    form_.PaintAll(canvas);
+    // A small update (a button's new state) draws that button, not the whole page clipped.
+    form_.PaintAll(canvas, DesignAreaOf(scale_, content));
   }
   BitBlt(target, content.left, content.top, width, height, memory, content.left, content.top,
          SRCCOPY);

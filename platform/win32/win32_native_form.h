@@ -72,6 +72,9 @@ class Win32NativeForm : public ui::NativeForm {
   static Win32NativeForm* FromHandle(HWND window);
   // The scale of the form window `window`; 1 for any other window.
   static ui::Scale ScaleOf(HWND window);
+  // The form's part (design pixels) that a paint of `device` shows: every control drawing
+  // into that device area reaches into it.
+  static ui::Rect DesignAreaOf(const ui::Scale& scale, const ui::Rect& device);
   // Enter or Escape from a native child, posted to the form (wparam: the key).
   static UINT DialogKeyMessage();
   // Posted after the first paint: the backend prepares the native field classes.

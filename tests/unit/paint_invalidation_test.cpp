@@ -1,11 +1,14 @@
 // What the wizard window asks to repaint: a step change only the content area and the
 // navigation buttons whose state changed, a caption change nothing, an enable change the
 // button alone; and the area its controls paint, outside which the form is plain colour.
+#include <string>
 #include <vector>
 
 #include "platform/headless/headless_native_form.h"
+#include "platform/headless/recording_canvas.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
+#include "platform/ui/panel.h"
 #include "tests/unit/wizard_fixture.h"
 
 namespace {
@@ -111,6 +114,41 @@ TEST_F(PaintInvalidationTest, PaintedBoundsCoverTheVisibleControlsOnly) {
   // A control reaching outside the client area paints only inside it.
   b.SetBounds(-20, -10, 50, 50);
   EXPECT_EQ(form.PaintedBounds(), (ui::Rect{0, 0, 1600, 1000}));
+}
+
+TEST_F(PaintInvalidationTest, ASmallUpdateDrawsOnlyTheControlsThatReachIntoIt) {
+  ui::Form form("Plain");
+  form.SetBounds(0, 0, 800, 600);
+  auto& frame = form.Add<ui::Frame>("Page");
+  frame.SetBounds(100, 100, 400, 300);
+  auto& inside = frame.Add<ui::Label>("Inside");
+  inside.SetBounds(10, 10, 100, 20);  // form 110,110 - 210,130
+  inside.SetCaption("near");
+  auto& far = frame.Add<ui::Label>("Far");
+  far.SetBounds(200, 200, 100, 20);  // form 300,300 - 400,320
+  far.SetCaption("far");
+  auto& edge = form.Add<ui::Label>("Edge");
+  edge.SetBounds(209, 60, 50, 20);  // ends at 259,80: one pixel short of the area below
+  edge.SetCaption("edge");
+  auto texts = [](const headless::RecordingCanvas& canvas) {
+    std::vector<std::string> drawn;
+    for (const auto& op : canvas.OpsOf(headless::DrawOp::Text)) drawn.push_back(op.text);
+    return drawn;
+  };
+
+  headless::RecordingCanvas whole;
+  form.PaintAll(whole);
+  EXPECT_EQ(texts(whole), (std::vector<std::string>{"near", "far", "edge"}));
+
+  // The area reaches into the page and its first label, not into the others.
+  headless::RecordingCanvas part;
+  form.PaintAll(part, {200, 80, 260, 115});
+  EXPECT_EQ(texts(part), std::vector<std::string>{"near"});
+  ASSERT_FALSE(part.Ops().empty());
+  EXPECT_EQ(part.Ops().front().kind, headless::DrawOp::Fill) << "the form's colour first, as ever";
+  headless::RecordingCanvas corner;  // one pixel of a control is enough
+  form.PaintAll(corner, {258, 79, 260, 81});
+  EXPECT_EQ(texts(corner), std::vector<std::string>{"edge"});
 }
 
 TEST_F(PaintInvalidationTest, TheWizardPaintsNoMoreThanItsDesign) {

@@ -6,11 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/ui/image_list.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/scale.h"
+#include "platform/ui/form.h"
+#include "platform/ui/panel.h"
 #include "platform/win32/gdi_canvas.h"
+#include "platform/win32/win32_native_form.h"
 
 namespace {
 
@@ -124,6 +129,45 @@ TEST_F(ScaledCanvasTest, ADoubleIsDecodedOnlyWhenTheScaleDrawsLarger) {
   Canvas(2.0).DrawImage(list, 0, {10, 40}, false);
   EXPECT_EQ(decoded, 1);
   EXPECT_EQ(At(20, 80), RGB(0, 255, 0)) << "drawn from the double once it is made";
+}
+
+// A part of the window painted alone shows what a whole paint shows there, at any scale: the
+// controls left out of a small update never reach into it.
+TEST_F(ScaledCanvasTest, APartPaintedAloneMatchesTheWholePaintThere) {
+  ui::Form form("Parts");
+  form.SetBounds(0, 0, 130, 64);
+  form.SetColor(ui::clWhite);
+  // One-pixel stripes a pixel apart, nested in a frame: every edge rounds somewhere.
+  auto& frame = form.Add<ui::Frame>("Frame");
+  frame.SetBounds(3, 3, 120, 56);
+  for (int i = 0; i < 40; ++i) {
+    auto& stripe = frame.Add<ui::Panel>("Stripe" + std::to_string(i));
+    stripe.SetBounds(1 + i * 3, 1 + i % 5, 1 + i % 2, 40 - i % 7);
+    stripe.SetColor(ui::Rgb(uint8_t(i * 6), uint8_t(250 - i * 5), uint8_t(i % 3 * 100)));
+  }
+  for (double factor : {1.25, 1.5, 1.75}) {
+    SCOPED_TRACE(factor);
+    const ui::Scale scale = ui::Scale::FromFactor(factor);
+    const RECT all{0, 0, 200, 100};
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    form.PaintAll(Canvas(factor));
+    std::vector<COLORREF> whole;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 200; ++x) whole.push_back(At(x, y));
+
+    for (int x = 0; x < 158; x += 3) {  // inside the form at each scale
+      const ui::Rect part{x, 7, x + 2, 60};
+      FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      const int saved = SaveDC(dc.Get());
+      IntersectClipRect(dc.Get(), part.left, part.top, part.right, part.bottom);
+      form.PaintAll(Canvas(factor), win32::Win32NativeForm::DesignAreaOf(scale, part));
+      canvas.reset();
+      RestoreDC(dc.Get(), saved);
+      for (int py = part.top; py < part.bottom; ++py)
+        for (int px = part.left; px < part.right; ++px)
+          ASSERT_EQ(At(px, py), whole[size_t(py * 200 + px)]) << px << "," << py;
+    }
+  }
 }
 
 }  // namespace
