@@ -152,6 +152,25 @@ TEST_F(Win32ComboBoxTest, AListFilledWhenDroppingDownOpensWithItsItemsAndColour)
   EXPECT_EQ(logBrush.lbColor, RGB(255, 213, 170));
 }
 
+TEST_F(Win32ComboBoxTest, AtTwiceTheScaleTheBoxIsTwiceAsWideAndHigh) {
+  HWND box = Native(combo).Window();
+  RECT outer{};
+  GetWindowRect(static_cast<HWND>(form.Native()->Handle()), &outer);
+  // The window moved to a screen of twice the density, as the system tells it.
+  constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+  SendMessageW(static_cast<HWND>(form.Native()->Handle()), kDpiChanged, MAKEWPARAM(192, 192),
+               reinterpret_cast<LPARAM>(&outer));
+  RECT r{};
+  GetWindowRect(box, &r);
+  EXPECT_EQ(r.right - r.left, 400);
+  EXPECT_EQ(r.bottom - r.top, 46);
+  combo.SetItems({"1", "2", "4", "12"});
+  Send(CB_SHOWDROPDOWN, TRUE);
+  GetWindowRect(info.hwndList, &r);
+  Send(CB_SHOWDROPDOWN, FALSE);
+  EXPECT_EQ(r.bottom - r.top, 4 * Send(CB_GETITEMHEIGHT) + 2) << "the open list's rows";
+}
+
 TEST_F(Win32ComboBoxTest, AComboOfAnIntegerFieldRefusesLetters) {
   data::Table table("Company", {data::FieldDef::Integer("nbPeriods")});
   table.CreateEmpty();
