@@ -13,6 +13,14 @@
 
 namespace {
 
+// A control of kind T added to `parent` at x, y with that width and height.
+template <class T = ui::Label, class Parent>
+T& AddAt(Parent& parent, const std::string& name, int x, int y, int width, int height) {
+  auto& control = parent.template Add<T>(name);
+  control.SetBounds(x, y, width, height);
+  return control;
+}
+
 bool Inside(const ui::Rect& inner, const ui::Rect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
@@ -101,12 +109,9 @@ TEST_F(PaintInvalidationTest, AnEnableChangeRepaintsOnlyThatButton) {
 TEST_F(PaintInvalidationTest, PaintedBoundsCoverTheVisibleControlsOnly) {
   ui::Form form("Plain");
   form.SetBounds(0, 0, 1920, 1080);
-  auto& a = form.Add<ui::Label>("A");
-  a.SetBounds(100, 50, 200, 30);
-  auto& b = form.Add<ui::Label>("B");
-  b.SetBounds(500, 400, 10, 10);
-  auto& hidden = form.Add<ui::Label>("Hidden");
-  hidden.SetBounds(1500, 900, 100, 100);
+  AddAt(form, "A", 100, 50, 200, 30);
+  auto& b = AddAt(form, "B", 500, 400, 10, 10);
+  auto& hidden = AddAt(form, "Hidden", 1500, 900, 100, 100);
   hidden.SetVisible(false);
   EXPECT_EQ(form.PaintedBounds(), (ui::Rect{100, 50, 510, 410}));
   hidden.SetVisible(true);
@@ -119,17 +124,11 @@ TEST_F(PaintInvalidationTest, PaintedBoundsCoverTheVisibleControlsOnly) {
 TEST_F(PaintInvalidationTest, ASmallUpdateDrawsOnlyTheControlsThatReachIntoIt) {
   ui::Form form("Plain");
   form.SetBounds(0, 0, 800, 600);
-  auto& frame = form.Add<ui::Frame>("Page");
-  frame.SetBounds(100, 100, 400, 300);
-  auto& inside = frame.Add<ui::Label>("Inside");
-  inside.SetBounds(10, 10, 100, 20);  // form 110,110 - 210,130
-  inside.SetCaption("near");
-  auto& far = frame.Add<ui::Label>("Far");
-  far.SetBounds(200, 200, 100, 20);  // form 300,300 - 400,320
-  far.SetCaption("far");
-  auto& edge = form.Add<ui::Label>("Edge");
-  edge.SetBounds(209, 60, 50, 20);  // ends at 259,80: one pixel short of the area below
-  edge.SetCaption("edge");
+  auto& frame = AddAt<ui::Frame>(form, "Page", 100, 100, 400, 300);
+  AddAt(frame, "Inside", 10, 10, 100, 20).SetCaption("near");  // form 110,110 - 210,130
+  AddAt(frame, "Far", 200, 200, 100, 20).SetCaption("far");     // form 300,300 - 400,320
+  // Ends at 259,80: one pixel short of the area below.
+  AddAt(form, "Edge", 209, 60, 50, 20).SetCaption("edge");
   auto texts = [](const headless::RecordingCanvas& canvas) {
     std::vector<std::string> drawn;
     for (const auto& op : canvas.OpsOf(headless::DrawOp::Text)) drawn.push_back(op.text);
