@@ -305,11 +305,13 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   if (content.IsEmpty()) return;
   const int width = content.Width();
   const int height = content.Height();
+  // A small update (a button's new state) draws that button, not the whole page clipped.
+  const ui::Rect designArea = DesignAreaOf(scale_, content);
   // Painted off screen first, so that a background and the controls over it never flicker.
   HDC memory = BackBuffer(width, height);
   if (!memory) {
     GdiCanvas canvas(target, backend_.Fonts(), backend_.Images(), scale_);
-    form_.PaintAll(canvas, DesignAreaOf(scale_, content));
+    form_.PaintAll(canvas, designArea);
     return;
   }
   // Whatever this paint sets or selects in the kept buffer is undone after it.
@@ -318,8 +320,7 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area) {
   IntersectClipRect(memory, content.left, content.top, content.right, content.bottom);
   {
     GdiCanvas canvas(memory, backend_.Fonts(), backend_.Images(), scale_);
-    // A small update (a button's new state) draws that button, not the whole page clipped.
-    form_.PaintAll(canvas, DesignAreaOf(scale_, content));
+    form_.PaintAll(canvas, designArea);
   }
   BitBlt(target, content.left, content.top, width, height, memory, content.left, content.top,
          SRCCOPY);
