@@ -117,7 +117,8 @@ kill_demo() {
   kill -KILL "$DEMO_PID" 2>/dev/null
   wait "$DEMO_PID" 2>/dev/null
   DEMO_PID=
-  timeout 30 "$WINESERVER" -w 2>/dev/null || true
+  timeout 30 "$WINESERVER" -w 2>/dev/null ||
+    echo "kill_demo: the Wine session still runs 30s after the kill" >&2
 }
 
 _demo_running() {  # a reaped or zombie process counts as ended
@@ -162,6 +163,18 @@ wait_window() {
   done
   echo "wait_window: no visible window named '$title' after ${timeout}s" >&2
   return 1
+}
+
+# describe_stalled_start NAME: what there is to see when a started demo shows no window: a
+# screenshot, the visible windows, the Wine processes and the end of the demo's log.
+describe_stalled_start() {
+  screenshot "$1" >/dev/null
+  echo "--- stalled start: screenshot $E2E_SHOTS/$1.png; visible windows:"
+  xdotool search --onlyvisible --name '.' getwindowname %@ 2>/dev/null | head -n 10
+  echo "--- Wine processes:"
+  ps -eo pid,stat,etime,args | grep -iE 'wine|\.exe' | grep -v grep | head -n 20
+  echo "--- end of $DEMO_LOG:"
+  tail -n 15 "$DEMO_LOG"
 }
 
 # window_gone TITLE_SUBSTRING [TIMEOUT_SECONDS]: succeeds once no such window is visible.
