@@ -77,13 +77,7 @@ void TfmContentSheet::PlaySound(const std::string& fileName) {
     if (automatic_ > 0 && os::ScreenReaderActive()) return;
     const std::string path = SoundFolder() + fileName;
     if (!os::Files().FileExists(path)) return;
-    if (owner_.ChangingStep()) {
-      owner_.PlayAfterStep(path, soundTag_);
-      return;
-    }
-    player.SetFileName(path);
-    player.SetTag(soundTag_);
-    player.Play();
+    owner_.PlayNarration(path, soundTag_);
   } catch (...) {
     // A narration that cannot play is silence, never a message.
   }

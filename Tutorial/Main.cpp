@@ -234,8 +234,17 @@ void TfmMain::ShowNarrationWords(const std::string& fileName) {
   captionStrip->SetWords(fileName.empty() ? std::string() : ShippedNarrationWords().Of(fileName));
 }
 
-void TfmMain::PlayAfterStep(std::string path, int tag) {
-  pendingNarration_ = {std::move(path), tag};
+void TfmMain::PlayNarration(std::string path, int tag) {
+  if (changingStep_)
+    pendingNarration_ = {std::move(path), tag};
+  else
+    StartPlayer({std::move(path), tag});
+}
+
+void TfmMain::StartPlayer(const PendingNarration& narration) {
+  bgSound->SetFileName(narration.path);
+  bgSound->SetTag(narration.tag);
+  bgSound->Play();
 }
 
 void TfmMain::CancelNarrationAfterStep() {
@@ -248,9 +257,7 @@ void TfmMain::PlayPendingNarration() {
   const PendingNarration narration = std::exchange(pendingNarration_, {});
   if (narration.path.empty()) return;
   try {
-    bgSound->SetFileName(narration.path);
-    bgSound->SetTag(narration.tag);
-    bgSound->Play();
+    StartPlayer(narration);
   } catch (...) {
     // As any narration: one that cannot play is silence, never a message.
   }
@@ -318,7 +325,7 @@ void TfmMain::GoToStep(int target) {
   } else if (FCurrentStep == 1 && target > 5 && !MainData().Company.IsEmpty()) {
     EnsureLastCompanyOpen(MainData().Company.FieldByName("Path").AsString());
   }
-  // What the new page plays on entry waits for its paint (PlayAfterStep), also should the
+  // What the new page plays on entry waits for its paint (PlayNarration), also should the
   // step fail half-way.
   struct StepChange {
     TfmMain& window;

@@ -71,11 +71,11 @@ class TfmMain : public ui::Form {
   void ToggleCaptions();
   // Shows the words of a narration file in the caption strip; an empty name clears it.
   void ShowNarrationWords(const std::string& fileName);
+  // Plays `path`, tagged `tag`, on the narration player (throws what the player throws).
   // What a step change starts to play waits for its page to be on the screen: opening the
-  // device would add its milliseconds to the wait for the page. True while GoToStep builds
-  // and enters the new page; `path` (tagged `tag`) then plays from a timer, after the paint.
-  bool ChangingStep() const { return changingStep_; }
-  void PlayAfterStep(std::string path, int tag);
+  // device would add its milliseconds to the wait for the page. While GoToStep builds and
+  // enters the new page, the last file asked for plays from a timer, after the paint.
+  void PlayNarration(std::string path, int tag);
   // A narration still waiting for its page's paint is not played.
   void CancelNarrationAfterStep();
 
@@ -148,6 +148,7 @@ class TfmMain : public ui::Form {
     int tag = 0;
   } pendingNarration_;
   ui::Timer narrationTimer_;
+  void StartPlayer(const PendingNarration& narration);
   void PlayPendingNarration();
   bool restoredEntries_ = false;
   std::function<void(const std::exception&)> previousExceptionHandler_;
