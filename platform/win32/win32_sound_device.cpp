@@ -16,7 +16,14 @@ namespace {
 constexpr wchar_t kClassName[] = L"TutorSoundNotices";
 constexpr UINT_PTR kFinishTimer = 1;
 
+constexpr UINT_PTR kSetUpTimer = 2;
+
 DWORD WINAPI SetUpWaveOutput(void*) { return waveOutGetNumDevs(); }
+
+void StartWaveOutputSetUp() {
+  if (HANDLE thread = CreateThread(nullptr, 0, &SetUpWaveOutput, nullptr, 0, nullptr))
+    CloseHandle(thread);
+}
 
 // A notice the device would have sent for a play the sound device held back.
 void PostNotice(DWORD_PTR callback, WPARAM code, uint16_t device) {
@@ -100,15 +107,17 @@ Win32SoundDevice::Win32SoundDevice(HINSTANCE module) : module_(module) {
   class_ = RegisterClassExW(&windowClass);
   if (!class_)
     throw ui::Error("Cannot register the sound window class: " + SystemMessage(GetLastError()));
-  // The system's wave output is set up by its first use (drivers loaded, devices listed:
-  // a tenth of a second under Wine). Asked for on a thread of its own now, it is ready by the
-  // first narration instead of holding the page that starts it.
-  if (HANDLE thread = CreateThread(nullptr, 0, &SetUpWaveOutput, nullptr, 0, nullptr))
-    CloseHandle(thread);
   // Made now, not at the first stop: a window is dear to create in the middle of a step.
   timerWindow_ = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                  module_, nullptr);
   if (timerWindow_) SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // The system's wave output is set up by its first use (drivers loaded, devices listed: a
+  // tenth of a second under Wine). Asked for on a thread of its own, it is ready by the first
+  // narration instead of holding the page that starts it; and only once the first window is
+  // painted (a timer comes after the paint): running beside the opening, it made the opening
+  // a third slower under Wine, and no narration starts before that paint either.
+  if (!timerWindow_ || !SetTimer(timerWindow_, kSetUpTimer, USER_TIMER_MINIMUM, nullptr))
+    StartWaveOutputSetUp();
 }
 
 Win32SoundDevice::~Win32SoundDevice() {
@@ -121,6 +130,11 @@ Win32SoundDevice::~Win32SoundDevice() {
 
 LRESULT CALLBACK Win32SoundDevice::WindowProc(HWND window, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
+  if (message == WM_TIMER && wparam == kSetUpTimer) {
+    KillTimer(window, kSetUpTimer);
+    StartWaveOutputSetUp();
+    return 0;
+  }
   if (message == WM_TIMER && wparam == kFinishTimer) {
     KillTimer(window, kFinishTimer);
     if (auto* device = reinterpret_cast<Win32SoundDevice*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
