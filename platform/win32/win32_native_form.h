@@ -77,17 +77,21 @@ class Win32NativeForm : public ui::NativeForm {
   static ui::Rect DesignAreaOf(const ui::Scale& scale, const ui::Rect& device);
   // Enter or Escape from a native child, posted to the form (wparam: the key).
   static UINT DialogKeyMessage();
-  // Posted after the first paint: the backend prepares the native field classes.
-  static UINT PrepareClassesMessage();
+  // Posted after the first paint: the backend prepares the native field classes, and the
+  // form its back buffer.
+  static UINT AfterFirstPaintMessage();
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
  private:
   // The window is passed in: during CreateWindowEx it is not stored yet.
   bool HandleMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   void Paint(HWND window);
-  void PaintInto(HDC target, const RECT& area);
+  // `buffered`: drawn off screen first, so that nothing on the screen flickers.
+  void PaintInto(HDC target, const RECT& area, bool buffered);
   // The kept back buffer, grown to hold width x height; nullptr when none can be made.
   HDC BackBuffer(int width, int height);
+  // The back buffer made at the size of the form's painted part, ahead of the paints.
+  void PrepareBackBuffer();
   void PaintBorder(HWND window);
   bool SetCursorFor(HWND window, HWND target, UINT hitTest);
   void StoreWindowPlacement();
@@ -103,7 +107,7 @@ class Win32NativeForm : public ui::NativeForm {
   std::unique_ptr<Win32HintWindow> hint_;  // made for the first hint; goes before the window
   std::unique_ptr<FormAccessibility> accessibility_;  // goes before the window too
   bool trackingLeave_ = false;
-  bool preparePosted_ = false;
+  bool paintedOnce_ = false;
   bool fromWindow_ = false;  // the form is being told what the window did: do not apply it back
   bool shownOnce_ = false;
   // What the window last showed of the form, besides its caption.
