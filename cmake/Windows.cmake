@@ -95,7 +95,7 @@ if(TUTOR_WIN_TEST_SOURCES)
   tutor_resource_scripts("${TUTOR_WIN_TEST_SOURCES}")
   add_executable(win_tests ${TUTOR_WIN_TEST_SOURCES})
   # gtest_main is a static archive: it only supplies main() when tests/win has none.
-  target_link_libraries(win_tests PRIVATE tutor_win32 gmock gtest_main)
+  target_link_libraries(win_tests PRIVATE tutor_win32 psapi gmock gtest_main)
   target_link_options(win_tests PRIVATE -mconsole)
   tutor_windows_binary(win_tests)
   if(TARGET Tutor)

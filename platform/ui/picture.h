@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "platform/ui/pixel_memory.h"
+
 namespace ui {
 
 class Picture {
@@ -48,7 +50,7 @@ class Picture {
  private:
   int width_ = 0;
   int height_ = 0;
-  std::vector<uint8_t> pixels_;
+  std::vector<uint8_t, PixelAllocator<uint8_t>> pixels_;
   bool opaque_ = false;
   // The double or the means to make it, shared by copies, crops and greyed versions.
   class Twice;

@@ -5,9 +5,19 @@
 #include "platform/os/registry.h"
 #include "platform/os/resources.h"
 #include "platform/os/sound_device.h"
+#include "platform/ui/pixel_memory.h"
 #include "platform/win32/module_resources.h"
 
 namespace win32 {
+namespace {
+
+// Locking makes the pages present in one call; they are unlocked at once, free to be paged
+// out as any. Where the lock is refused (the working set's quota) they fault in as before.
+void BringInPages(void* memory, size_t bytes) {
+  if (VirtualLock(memory, bytes)) VirtualUnlock(memory, bytes);
+}
+
+}  // namespace
 
 Win32Platform::Win32Platform(HINSTANCE module)
     : backend_(module), app_(backend_), sound_(module) {
@@ -20,9 +30,11 @@ Win32Platform::Win32Platform(HINSTANCE module)
   os::SetFiles(&files_);
   os::SetDialogs(&dialogs_);
   os::SetResourceLoader(ModuleResources(module).Loader());
+  ui::SetBringInPages(&BringInPages);
 }
 
 Win32Platform::~Win32Platform() {
+  ui::SetBringInPages(nullptr);
   os::SetScreenReaderQuery(nullptr);
   os::SetSoundDevice(nullptr);
   os::SetResourceLoader(nullptr);
