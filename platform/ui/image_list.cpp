@@ -15,8 +15,8 @@ void ImageList::AddStrip(const Picture& strip) {
 }
 
 void ImageList::Add(Picture picture) {
-  greyed_.push_back(picture.Greyed());
   images_.push_back(std::move(picture));
+  greyed_.emplace_back();
 }
 
 const Picture* ImageList::Image(int index) const {
@@ -26,7 +26,10 @@ const Picture* ImageList::Image(int index) const {
 
 const Picture* ImageList::GreyedImage(int index) const {
   if (index < 0 || index >= Count()) return nullptr;
-  return &greyed_[size_t(index)];
+  Picture& greyed = greyed_[size_t(index)];
+  const Picture& image = images_[size_t(index)];
+  if (greyed.IsEmpty() && !image.IsEmpty()) greyed = image.Greyed();
+  return &greyed;
 }
 
 void ImageList::AddObserver(ImageListObserver* observer) {

@@ -46,7 +46,9 @@ class ImageList {
   int width_;
   int height_;
   std::vector<Picture> images_;
-  std::vector<Picture> greyed_;
+  // Made when first asked for: most pictures are never drawn disabled, and greying all of
+  // them was a twentieth of the opening.
+  mutable std::vector<Picture> greyed_;
   std::vector<ImageListObserver*> observers_;
 };
 

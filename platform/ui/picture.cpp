@@ -142,13 +142,14 @@ class Picture::Twice {
 
 Picture Picture::Crop(int x, int y, int w, int h) const {
   Picture out(w, h);
-  for (int row = 0; row < h; ++row) {
+  // The columns inside the picture, copied a row at a time.
+  const int firstCol = std::max(0, -x);
+  const int endCol = std::min(w, width_ - x);
+  for (int row = 0; row < h && firstCol < endCol; ++row) {
     if (y + row < 0 || y + row >= height_) continue;
-    for (int col = 0; col < w; ++col) {
-      if (x + col < 0 || x + col >= width_) continue;
-      std::memcpy(&out.pixels_[(size_t(row) * size_t(w) + size_t(col)) * 4],
-                  &pixels_[(size_t(y + row) * size_t(width_) + size_t(x + col)) * 4], 4);
-    }
+    std::memcpy(&out.pixels_[(size_t(row) * size_t(w) + size_t(firstCol)) * 4],
+                &pixels_[(size_t(y + row) * size_t(width_) + size_t(x + firstCol)) * 4],
+                size_t(endCol - firstCol) * 4);
   }
   if (double_)
     out.double_ = Twice::From(double_, [=](const Picture& twice) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -12,6 +13,7 @@
 
 #include "platform/ui/errors.h"
 
+#include "platform/ui/image_list.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/picture_resample.h"
 
@@ -95,6 +97,40 @@ TEST(PictureResampleTest, TheDoubleFollowsCropAndGreyAndMustBeTwiceTheSize) {
   const ui::Picture grey = second.Greyed();
   ASSERT_NE(grey.Double(), nullptr);
   EXPECT_EQ(At(*grey.Double(), 0, 0)[0], At(*grey.Double(), 0, 0)[2]) << "the double is grey too";
+}
+
+TEST(PictureResampleTest, ACropOverTheEdgesKeepsEachPixelInPlaceAndLeavesTheRestClear) {
+  ui::Picture source(3, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 3; ++x) Put(source, x, y, uint8_t(10 * y + x + 1), 0, 0, 255);
+  const ui::Picture around = source.Crop(-1, -1, 5, 5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 5; ++x) {
+      const bool inside = x >= 1 && x <= 3 && y >= 1 && y <= 3;
+      EXPECT_EQ(At(around, x, y)[0], inside ? 10 * (y - 1) + x : 0) << x << "," << y;
+      EXPECT_EQ(At(around, x, y)[3], inside ? 255 : 0) << x << "," << y;
+    }
+  const ui::Picture right = source.Crop(2, 1, 2, 1);
+  EXPECT_EQ(At(right, 0, 0)[0], 13);
+  EXPECT_EQ(At(right, 1, 0)[3], 0);
+  EXPECT_EQ(At(source.Crop(3, 0, 2, 2), 0, 0)[3], 0) << "wholly outside: clear";
+}
+
+TEST(PictureResampleTest, AListsGreyedLookIsMadeWhenFirstAskedForAndKept) {
+  ui::Picture strip = Solid(4, 2, 0, 0, 0);
+  Put(strip, 2, 0, 10, 200, 30, 255);
+  ui::ImageList list(2, 2);
+  list.AddStrip(strip);
+  ASSERT_EQ(list.Count(), 2);
+  const ui::Picture* grey = list.GreyedImage(1);
+  ASSERT_NE(grey, nullptr);
+  ASSERT_EQ(grey->Width(), 2);
+  const ui::Picture expected = list.Image(1)->Greyed();
+  EXPECT_EQ(0, std::memcmp(grey->Pixels(), expected.Pixels(), 2 * 2 * 4));
+  EXPECT_EQ(list.GreyedImage(1), grey) << "made once, at a stable address";
+  EXPECT_EQ(list.GreyedImage(2), nullptr);
+  list.Add(ui::Picture());
+  EXPECT_TRUE(list.GreyedImage(2)->IsEmpty()) << "an empty picture greys to nothing";
 }
 
 TEST(PictureResampleTest, ADoubleFromASourceIsMadeOnlyWhenAskedForAndOnce) {
