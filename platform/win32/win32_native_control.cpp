@@ -77,7 +77,9 @@ HWND Win32NativeControl::Reuse(HWND parent, const std::wstring& text, int extraH
   windowProc_ = spare->windowProc;
   innerProc_ = spare->innerProc;
   // Before it is attached, while no control answers its notices (an edit reports the change).
-  SetWindowTextW(window, text.c_str());
+  // An empty window given no text is left alone: it has no selection or scroll to reset, and
+  // setting the text is a few round trips to the window server (most first visits' fields).
+  if (!text.empty() || GetWindowTextLengthW(window) != 0) SetWindowTextW(window, text.c_str());
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   const LONG_PTR tabStop = control_.TabStop() ? WS_TABSTOP : 0;
   if ((style & WS_TABSTOP) != tabStop)

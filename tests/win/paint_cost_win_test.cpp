@@ -355,6 +355,23 @@ TEST_F(PaintCostTest, TheNextPagesFieldsTakeTheLastPagesWindowsAsIfNew) {
   SendMessageW(edit, WM_CHAR, L'y', 1);
   EXPECT_EQ(second.edit.Text(), "Newy");
   EXPECT_EQ(second.notices, 1);
+
+  // Empty fields take them next: first from windows with text, then from empty ones (which
+  // are given no text at all). Either way nothing is left of the page before.
+  FieldPage emptied(""), emptyAgain("");
+  form.Remove(next);
+  ui::Control& third = form.Insert(std::move(emptied.page));
+  EXPECT_EQ(WindowOf(emptied.edit), edit);
+  EXPECT_EQ(win32::Win32NativeControl::FromHandle(edit)->WindowText(), L"");
+  EXPECT_EQ(win32::Win32NativeControl::FromHandle(box)->WindowText(), L"");
+  form.Remove(third);
+  form.Insert(std::move(emptyAgain.page));
+  EXPECT_EQ(WindowOf(emptyAgain.edit), edit);
+  EXPECT_EQ(win32::Win32NativeControl::FromHandle(edit)->WindowText(), L"");
+  EXPECT_FALSE(SendMessageW(edit, EM_CANUNDO, 0, 0)) << "undo would bring the old text back";
+  SendMessageW(edit, WM_CHAR, L'z', 1);
+  EXPECT_EQ(emptyAgain.edit.Text(), "z");
+  EXPECT_EQ(emptied.notices + emptyAgain.notices, 1) << "only the typing was the user's";
 }
 
 TEST_F(PaintCostTest, AFieldWhoseStyleChangedLeavesItsWindowToBeDestroyed) {
