@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include <map>
 #include <vector>
 
 #include "platform/ui/errors.h"
@@ -16,7 +17,9 @@ namespace {
 constexpr wchar_t kClassName[] = L"TutorSoundNotices";
 constexpr UINT_PTR kFinishTimer = 1;
 
-constexpr UINT_PTR kSetUpTimer = 2;
+// The devices whose set-up timer has not come yet, by timer: a thread's timer carries no
+// window to find its device by. Devices are made, used and destroyed on the windows' thread.
+std::map<UINT_PTR, Win32SoundDevice*> g_settingUp;
 
 DWORD WINAPI SetUpWaveOutput(void*) { return waveOutGetNumDevs(); }
 
@@ -107,34 +110,55 @@ Win32SoundDevice::Win32SoundDevice(HINSTANCE module) : module_(module) {
   class_ = RegisterClassExW(&windowClass);
   if (!class_)
     throw ui::Error("Cannot register the sound window class: " + SystemMessage(GetLastError()));
-  // Made now, not at the first stop: a window is dear to create in the middle of a step.
-  timerWindow_ = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 module_, nullptr);
-  if (timerWindow_) SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   // The system's wave output is set up by its first use (drivers loaded, devices listed: a
   // tenth of a second under Wine). Asked for on a thread of its own, it is ready by the first
   // narration instead of holding the page that starts it; and only once the first window is
   // painted (a timer comes after the paint): running beside the opening, it made the opening
-  // a third slower under Wine, and no narration starts before that paint either.
-  if (!timerWindow_ || !SetTimer(timerWindow_, kSetUpTimer, USER_TIMER_MINIMUM, nullptr))
+  // a third slower under Wine, and no narration starts before that paint either. The same
+  // timer makes the timer window, which costs a millisecond or more to create under Wine:
+  // after the opening, and still before the first step.
+  setUpTimer_ = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &SetUpTimerProc);
+  if (setUpTimer_) {
+    g_settingUp[setUpTimer_] = this;
+  } else {
+    TimerWindow();
     StartWaveOutputSetUp();
+  }
 }
 
 Win32SoundDevice::~Win32SoundDevice() {
   // Nothing pending is finished here: this runs when the library is unloaded, under the
   // loader's lock, or as the process ends, when the devices' player threads are gone and a
   // stop would wait for them forever. The end of a run has finished it (LaunchTutorial).
+  if (setUpTimer_) {
+    KillTimer(nullptr, setUpTimer_);
+    g_settingUp.erase(setUpTimer_);
+  }
   if (timerWindow_) DestroyWindow(timerWindow_);
   UnregisterClassW(ClassAtom(class_), module_);
 }
 
+void CALLBACK Win32SoundDevice::SetUpTimerProc(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  const auto it = g_settingUp.find(timer);
+  if (it == g_settingUp.end()) return;
+  Win32SoundDevice* device = it->second;
+  g_settingUp.erase(it);
+  device->setUpTimer_ = 0;
+  device->TimerWindow();
+  StartWaveOutputSetUp();
+}
+
+HWND Win32SoundDevice::TimerWindow() {
+  if (timerWindow_) return timerWindow_;
+  timerWindow_ = CreateWindowExW(0, ClassAtom(class_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                 module_, nullptr);
+  if (timerWindow_) SetWindowLongPtrW(timerWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  return timerWindow_;
+}
+
 LRESULT CALLBACK Win32SoundDevice::WindowProc(HWND window, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
-  if (message == WM_TIMER && wparam == kSetUpTimer) {
-    KillTimer(window, kSetUpTimer);
-    StartWaveOutputSetUp();
-    return 0;
-  }
   if (message == WM_TIMER && wparam == kFinishTimer) {
     KillTimer(window, kFinishTimer);
     if (auto* device = reinterpret_cast<Win32SoundDevice*>(GetWindowLongPtrW(window, GWLP_USERDATA)))
@@ -180,9 +204,10 @@ bool Win32SoundDevice::Defer(uint16_t device, uint32_t command) {
 }
 
 void Win32SoundDevice::Schedule() {
-  if (!timerWindow_) return;  // finished by the next command on the device, or at the end
+  HWND window = TimerWindow();
+  if (!window) return;  // finished by the next command on the device, or at the end
   // A timer comes after the paint: the new page shows before the device is let go.
-  SetTimer(timerWindow_, kFinishTimer, USER_TIMER_MINIMUM, nullptr);
+  SetTimer(window, kFinishTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
 void Win32SoundDevice::FinishStop(uint16_t device) {
@@ -234,7 +259,7 @@ uint32_t Win32SoundDevice::SendCommand(uint16_t device, uint32_t command, uint32
       StartPlay(device);
     }
   }
-  if (device != 0 && command == MCI_PLAY && flags == MCI_NOTIFY && timerWindow_) {
+  if (device != 0 && command == MCI_PLAY && flags == MCI_NOTIFY && TimerWindow()) {
     starting_[device] = callback;
     Schedule();
     return 0;

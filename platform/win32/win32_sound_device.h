@@ -43,6 +43,9 @@ class Win32SoundDevice : public os::SoundDevice {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  static void CALLBACK SetUpTimerProc(HWND, UINT, UINT_PTR timer, DWORD);
+  // Made on first need, or by the set-up timer; nullptr when it cannot be made.
+  HWND TimerWindow();
   // MCI_STOP and MCI_CLOSE: true when the command was taken over (paused, finished later).
   bool Defer(uint16_t device, uint32_t command);
   bool Plays(uint16_t device);
@@ -56,6 +59,7 @@ class Win32SoundDevice : public os::SoundDevice {
   HINSTANCE module_;
   ATOM class_ = 0;
   HWND timerWindow_ = nullptr;    // receives the one-shot timer that finishes pending work
+  UINT_PTR setUpTimer_ = 0;       // the thread's timer that sets up the wave output, until it comes
   std::set<uint16_t> stopping_;   // paused, to be stopped
   std::set<uint16_t> closing_;    // paused or stopping, to be closed
   std::map<uint16_t, DWORD_PTR> starting_;  // to be played, with the window for the notice
