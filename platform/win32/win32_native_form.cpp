@@ -298,7 +298,7 @@ void Win32NativeForm::Paint(HWND window) {
 void Win32NativeForm::PrepareBackBuffer() {
   const ui::Rect content = scale_.ToDevice(form_.PaintedBounds());
   if (content.IsEmpty()) return;
-  if (HDC memory = BackBuffer(content.Width(), content.Height())) {
+  if (HDC memory = BackBuffer(content.Width(), BandHeight(content.Width(), content.Height()))) {
     // Its pages made now, while nothing waits, not by the first paint that needs them.
     PatBlt(memory, 0, 0, bufferSize_.cx, bufferSize_.cy, WHITENESS);
   }
@@ -318,27 +318,36 @@ void Win32NativeForm::PaintInto(HDC target, const RECT& area, bool buffered) {
   }
   if (content.IsEmpty()) return;
   const int width = content.Width();
-  const int height = content.Height();
-  // A small update (a button's new state) draws that button, not the whole page clipped.
-  const ui::Rect designArea = DesignAreaOf(scale_, content);
+  const int band = BandHeight(width, content.Height());
   // Painted off screen first, so that a background and the controls over it never flicker.
-  HDC memory = buffered ? BackBuffer(width, height) : nullptr;
+  HDC memory = buffered ? BackBuffer(width, band) : nullptr;
   if (!memory) {
     GdiCanvas canvas(target, backend_.Fonts(), backend_.Images(), scale_);
-    form_.PaintAll(canvas, designArea);
+    // A small update (a button's new state) draws that button, not the whole page clipped.
+    form_.PaintAll(canvas, DesignAreaOf(scale_, content));
     return;
   }
-  // Whatever this paint sets or selects in the kept buffer is undone after it.
-  const int saved = SaveDC(memory);
-  SetViewportOrgEx(memory, -content.left, -content.top, nullptr);
-  IntersectClipRect(memory, content.left, content.top, content.right, content.bottom);
-  {
-    GdiCanvas canvas(memory, backend_.Fonts(), backend_.Images(), scale_);
-    form_.PaintAll(canvas, designArea);
+  // Band by band, each drawn whole before it is copied: the buffer holds one band, not the
+  // whole painted part.
+  for (int top = content.top; top < content.bottom; top += band) {
+    const ui::Rect part{content.left, top, content.right, std::min(top + band, content.bottom)};
+    // Whatever this paint sets or selects in the kept buffer is undone after it.
+    const int saved = SaveDC(memory);
+    SetViewportOrgEx(memory, -part.left, -part.top, nullptr);
+    IntersectClipRect(memory, part.left, part.top, part.right, part.bottom);
+    {
+      GdiCanvas canvas(memory, backend_.Fonts(), backend_.Images(), scale_);
+      form_.PaintAll(canvas, DesignAreaOf(scale_, part));
+    }
+    BitBlt(target, part.left, part.top, part.Width(), part.Height(), memory, part.left,
+           part.top, SRCCOPY);
+    RestoreDC(memory, saved);
   }
-  BitBlt(target, content.left, content.top, width, height, memory, content.left, content.top,
-         SRCCOPY);
-  RestoreDC(memory, saved);
+}
+
+int Win32NativeForm::BandHeight(int width, int height) {
+  const int rows = int(kBandBytes / (4 * std::max(width, 1)));
+  return std::min(height, std::max(rows, kMinBandRows));
 }
 
 HDC Win32NativeForm::BackBuffer(int width, int height) {

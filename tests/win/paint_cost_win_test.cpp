@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <map>
 #include <vector>
 
@@ -167,6 +169,57 @@ TEST_F(PaintCostTest, TheKeptBackBufferPaintsEveryLaterAreaRight) {
   EXPECT_EQ(GetPixel(dc, 60, 40), RGB(0, 0, 255));
   EXPECT_EQ(GetPixel(dc, 359, 259), RGB(0, 0, 255));
   ReleaseDC(Window(), dc);
+}
+
+// A tall page goes through the buffer band by band: every row comes out where its controls
+// are, also across a band's edge and in the last, shorter band, and the buffer holds a band.
+TEST_F(PaintCostTest, ABufferedPaintBandByBandLeavesNoSeam) {
+  form.SetBounds(0, 0, 1000, 700);
+  content.SetBounds(10, 10, 980, 680);
+  const int band = win32::Win32NativeForm::BandHeight(980, 680);
+  ASSERT_GE(680 / band, 3) << "the page spans several bands";
+  EXPECT_LE(980 * band * 4, win32::Win32NativeForm::kBandBytes);
+  EXPECT_EQ(win32::Win32NativeForm::BandHeight(980, 40), 40) << "a short part is one band";
+  // A stripe across each band's edge, from three rows above it to three below.
+  std::vector<std::pair<int, int>> stripes;  // form rows [top, bottom)
+  for (int edge = 10 + band; edge < 690; edge += band) {
+    auto& stripe = form.Add<ui::Panel>("Stripe" + std::to_string(edge));
+    stripe.SetBounds(100, edge - 3, 400, 6);
+    stripe.SetColor(ui::clBlue);
+    stripes.emplace_back(edge - 3, edge + 3);
+  }
+
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = 1000;
+  info.bmiHeader.biHeight = -700;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_NE(bitmap, nullptr);
+  HDC memory = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  SendMessageW(Window(), WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT);
+  GdiFlush();
+  auto pixel = [&](int x, int y) { return static_cast<const uint32_t*>(bits)[y * 1000 + x] & 0xFFFFFF; };
+  constexpr uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlue = 0x0000FF;
+  int wrong = 0;
+  for (int y = 0; y < 700; ++y) {
+    const bool inContent = y >= 10 && y < 690;
+    bool inStripe = false;
+    for (auto [top, bottom] : stripes) inStripe |= y >= top && y < bottom;
+    const uint32_t atStripe = inStripe ? kBlue : inContent ? kRed : kWhite;
+    const uint32_t beside = inContent ? kRed : kWhite;
+    if (pixel(300, y) != atStripe || pixel(700, y) != beside || pixel(995, y) != kWhite) {
+      if (++wrong <= 5) ADD_FAILURE() << "row " << y << ": " << std::hex << pixel(300, y) << " "
+                                      << pixel(700, y) << " " << pixel(995, y);
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  DeleteObject(bitmap);
 }
 
 TEST_F(PaintCostTest, ANativeFieldIsCreatedInPlaceInOneGo) {
