@@ -243,8 +243,8 @@ int main(int argc, char** argv) {
   GdiFlush();
   // The user's click on the host's menu comes a while after that paint, when what the system
   // still does for a new window after its first paint is over. Started at once, the assistant
-  // was charged 3-9 ms of its opening and 6-8 ms of its first step under Wine that a host
-  // left idle does not show.
+  // was charged 3-9 ms of its opening and 4-9 ms of its slowest step (most often 1 to 7, a
+  // walk's first) under Wine that a host left idle does not show.
   for (const double until = NowMs() + idleMs; NowMs() < until;) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(until - NowMs()) + 1, QS_ALLINPUT);
     for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
