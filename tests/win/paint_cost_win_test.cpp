@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <string>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/ui/check_box.h"
@@ -202,7 +202,9 @@ TEST_F(PaintCostTest, ABufferedPaintBandByBandLeavesNoSeam) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   SendMessageW(Window(), WM_PRINTCLIENT, WPARAM(memory), PRF_CLIENT);
   GdiFlush();
-  auto pixel = [&](int x, int y) { return static_cast<const uint32_t*>(bits)[y * 1000 + x] & 0xFFFFFF; };
+  auto pixel = [&](int x, int y) {
+    return static_cast<const uint32_t*>(bits)[y * 1000 + x] & 0xFFFFFF;
+  };
   constexpr uint32_t kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlue = 0x0000FF;
   int wrong = 0;
   for (int y = 0; y < 700; ++y) {
