@@ -194,6 +194,14 @@ LRESULT CALLBACK MessageHook(int code, WPARAM wparam, LPARAM lparam) {
   return CallNextHookEx(g_messageHook, code, wparam, lparam);
 }
 
+// Dispatches what waits in the queue, and returns once it is empty.
+void DrainMessages() {
+  for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
 std::wstring FolderOf(const std::wstring& file) { return file.substr(0, file.find_last_of(L"\\/") + 1); }
 
 }  // namespace
@@ -236,10 +244,7 @@ int main(int argc, char** argv) {
   mainForm.SetMainWindow(window.Handle());
   // A host has sat in its message loop, its window painted, before the user starts the
   // assistant: that first paint (and the window surface it fills) is the host's, not ours.
-  for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  DrainMessages();
   GdiFlush();
   // The user's click on the host's menu comes a while after that paint, when what the system
   // still does for a new window after its first paint is over. Started at once, the assistant
@@ -247,10 +252,7 @@ int main(int argc, char** argv) {
   // walk's first) under Wine that a host left idle does not show.
   for (const double until = NowMs() + idleMs; NowMs() < until;) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(until - NowMs()) + 1, QS_ALLINPUT);
-    for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    DrainMessages();
   }
 
   // What the host holds before the library comes: the rest of the peak is the assistant's.
