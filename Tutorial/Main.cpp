@@ -34,8 +34,9 @@ thread_local TfmMain* t_activeWizard = nullptr;
 constexpr int kTagExit = 1, kTagNext = 2, kTagPrevious = 3, kTagFinish = 4, kTagHome = 5,
               kTagMinimize = 6;
 
-// Decoded once per library load: the resource cannot change while the library is loaded, and
-// the picture is never written to. A failed decoding is tried again by the next run.
+// Read once per library load (lent from the library's image, or decoded when the build stored
+// no decoded form): the resource cannot change while the library is loaded, and the picture
+// is never written to. A failed decoding is tried again by the next run.
 std::shared_ptr<const ui::Picture> LoadBackground() {
   static std::shared_ptr<const ui::Picture> picture;
   if (!picture)

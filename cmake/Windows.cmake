@@ -48,14 +48,40 @@ endfunction()
 # Resource scripts name pictures relative to resources/; windres searches its -I folders.
 file(GLOB_RECURSE TUTOR_RESOURCE_FILES CONFIGURE_DEPENDS resources/*)
 list(FILTER TUTOR_RESOURCE_FILES EXCLUDE REGEX "\\.(rc|md)$")
+
+# Pictures the build stores decoded as well (see tools/bgra_from_jpeg.cpp), made by a tool
+# compiled for the build machine against its libjpeg (the same release as the one built for
+# Windows), into a folder windres searches like resources/.
+set(TUTOR_GENERATED_RESOURCES ${CMAKE_BINARY_DIR}/generated-resources)
+find_program(TUTOR_HOST_CXX NAMES c++ g++ REQUIRED)
+set(TUTOR_BGRA_TOOL ${CMAKE_BINARY_DIR}/host-tools/bgra_from_jpeg)
+add_custom_command(OUTPUT ${TUTOR_BGRA_TOOL}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
+  COMMAND ${TUTOR_HOST_CXX} -O2 -o ${TUTOR_BGRA_TOOL}
+          ${CMAKE_CURRENT_SOURCE_DIR}/tools/bgra_from_jpeg.cpp -ljpeg
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/bgra_from_jpeg.cpp
+  COMMENT "Building the host tool bgra_from_jpeg")
+set(TUTOR_DECODED_PICTURES)
+foreach(picture main_background)
+  set(out ${TUTOR_GENERATED_RESOURCES}/skin/${picture}.bgra)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${TUTOR_GENERATED_RESOURCES}/skin
+    COMMAND ${TUTOR_BGRA_TOOL} ${CMAKE_CURRENT_SOURCE_DIR}/resources/skin/${picture}.jpg ${out}
+    DEPENDS ${TUTOR_BGRA_TOOL} ${CMAKE_CURRENT_SOURCE_DIR}/resources/skin/${picture}.jpg
+    COMMENT "Storing ${picture}.jpg decoded")
+  list(APPEND TUTOR_DECODED_PICTURES ${out})
+endforeach()
+add_custom_target(tutor_decoded_pictures DEPENDS ${TUTOR_DECODED_PICTURES})
+
 function(tutor_resource_scripts sources)
   set(scripts ${sources})
   list(FILTER scripts INCLUDE REGEX "\\.rc$")
   foreach(rc ${scripts})
     set_property(SOURCE ${rc} APPEND PROPERTY INCLUDE_DIRECTORIES
-      ${CMAKE_CURRENT_SOURCE_DIR}/resources ${CMAKE_CURRENT_SOURCE_DIR})
+      ${CMAKE_CURRENT_SOURCE_DIR}/resources ${TUTOR_GENERATED_RESOURCES} ${CMAKE_CURRENT_SOURCE_DIR})
     # windres does not report the pictures it reads: rebuild when any of them changes.
-    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${TUTOR_RESOURCE_FILES})
+    set_property(SOURCE ${rc} APPEND PROPERTY OBJECT_DEPENDS ${TUTOR_RESOURCE_FILES}
+      ${TUTOR_DECODED_PICTURES})
   endforeach()
 endfunction()
 
@@ -73,6 +99,7 @@ endif()
 if(TUTOR_DLL_SOURCES)
   tutor_resource_scripts("${TUTOR_DLL_SOURCES}")
   add_library(Tutor SHARED ${TUTOR_DLL_SOURCES})
+  add_dependencies(Tutor tutor_decoded_pictures)
   target_link_libraries(Tutor PRIVATE tutor_win32)
   set_target_properties(Tutor PROPERTIES PREFIX "" OUTPUT_NAME Tutor IMPORT_PREFIX "")
   tutor_windows_binary(Tutor)
@@ -109,6 +136,7 @@ if(TUTOR_WIN_BENCH_SOURCES)
   set(TUTOR_WIN_BENCH_RC ${CMAKE_CURRENT_SOURCE_DIR}/resources/Tutor.rc)
   tutor_resource_scripts("${TUTOR_WIN_BENCH_RC}")
   add_executable(bench_win ${TUTOR_WIN_BENCH_SOURCES} ${TUTOR_WIN_BENCH_RC})
+  add_dependencies(bench_win tutor_decoded_pictures)
   target_link_libraries(bench_win PRIVATE tutor_win32)
   target_link_options(bench_win PRIVATE -mconsole)
   tutor_windows_binary(bench_win)

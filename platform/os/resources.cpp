@@ -8,6 +8,10 @@ ResourceLoader& Loader() {
   static ResourceLoader loader;
   return loader;
 }
+ResourceViewer& Viewer() {
+  static ResourceViewer viewer;
+  return viewer;
+}
 }  // namespace
 
 std::vector<uint8_t> LoadResource(const std::string& name) {
@@ -16,5 +20,11 @@ std::vector<uint8_t> LoadResource(const std::string& name) {
 }
 
 void SetResourceLoader(ResourceLoader loader) { Loader() = std::move(loader); }
+
+std::span<const uint8_t> ViewResource(const std::string& name) {
+  return Viewer() ? Viewer()(name) : std::span<const uint8_t>();
+}
+
+void SetResourceViewer(ResourceViewer viewer) { Viewer() = std::move(viewer); }
 
 }  // namespace os

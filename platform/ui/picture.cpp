@@ -40,6 +40,23 @@ uint32_t ReadLe(const uint8_t* p, int bytes) {
 Picture::Picture(int width, int height)
     : width_(width), height_(height), pixels_(size_t(width) * size_t(height) * 4, 0) {}
 
+Picture Picture::View(int width, int height, const uint8_t* pixels, bool opaque) {
+  Picture picture;
+  picture.width_ = width;
+  picture.height_ = height;
+  picture.lent_ = pixels;
+  picture.opaque_ = opaque;
+  return picture;
+}
+
+uint8_t* Picture::OwnPixels() {
+  if (lent_) {
+    pixels_.assign(lent_, lent_ + size_t(width_) * size_t(height_) * 4);
+    lent_ = nullptr;
+  }
+  return pixels_.data();
+}
+
 Picture Picture::FromJpeg(std::span<const uint8_t> bytes) {
   jpeg_decompress_struct info{};
   JpegErrorManager errors{};
@@ -148,7 +165,7 @@ Picture Picture::Crop(int x, int y, int w, int h) const {
   for (int row = 0; row < h && firstCol < endCol; ++row) {
     if (y + row < 0 || y + row >= height_) continue;
     std::memcpy(&out.pixels_[(size_t(row) * size_t(w) + size_t(firstCol)) * 4],
-                &pixels_[(size_t(y + row) * size_t(width_) + size_t(x + firstCol)) * 4],
+                Pixels() + (size_t(y + row) * size_t(width_) + size_t(x + firstCol)) * 4,
                 size_t(endCol - firstCol) * 4);
   }
   if (double_)
@@ -180,8 +197,9 @@ void Picture::SetDoubleSource(std::function<Picture()> make) {
 Picture Picture::Greyed() const {
   Picture out = *this;
   if (double_) out.double_ = Twice::From(double_, [](const Picture& twice) { return twice.Greyed(); });
+  uint8_t* const pixels = out.OwnPixels();
   for (size_t i = 0; i < out.pixels_.size(); i += 4) {
-    uint8_t* p = &out.pixels_[i];
+    uint8_t* p = pixels + i;
     const int luma = (p[0] * 29 + p[1] * 150 + p[2] * 77) >> 8;
     const uint8_t light = uint8_t(128 + luma / 2);
     p[0] = p[1] = p[2] = light;

@@ -20,14 +20,19 @@ class Picture {
   // Uncompressed 24- or 32-bit BMP (BI_RGB); 24-bit pictures become opaque.
   static Picture FromBmp(std::span<const uint8_t> bytes);
 
+  // A picture over top-down BGRA rows it does not own (a decoded picture stored in the
+  // library's image), which must stay readable and unchanged for as long as it and its
+  // copies live: drawn from where they lie. Writing through Pixels() copies them first.
+  static Picture View(int width, int height, const uint8_t* pixels, bool opaque);
+
   int Width() const { return width_; }
   int Height() const { return height_; }
   bool IsEmpty() const { return width_ == 0 || height_ == 0; }
-  const uint8_t* Pixels() const { return pixels_.data(); }
+  const uint8_t* Pixels() const { return lent_ ? lent_ : pixels_.data(); }
   // Writing may change the alpha: the picture is no longer known to be opaque.
   uint8_t* Pixels() {
     opaque_ = false;
-    return pixels_.data();
+    return OwnPixels();
   }
   // Every pixel's alpha is 255, known without looking (a JPEG, a 24-bit BMP, a crop inside
   // one): a drawing need not search the pixels for transparency. False means "not known".
@@ -48,9 +53,13 @@ class Picture {
   Picture Greyed() const;
 
  private:
+  // The pixels made the picture's own (copied from lent ones), to be written.
+  uint8_t* OwnPixels();
+
   int width_ = 0;
   int height_ = 0;
   std::vector<uint8_t, PixelAllocator<uint8_t>> pixels_;
+  const uint8_t* lent_ = nullptr;  // when set, the pixels, and pixels_ is empty
   bool opaque_ = false;
   // The double or the means to make it, shared by copies, crops and greyed versions.
   class Twice;

@@ -1,7 +1,8 @@
 #pragma once
 // Pictures shipped as resources, by file name (".jpg" or ".bmp"). When the resources also
 // hold the picture made at twice the size ("name_2x.ext"), it comes attached as the
-// picture's double, for screens drawn at a larger scale.
+// picture's double, for screens drawn at a larger scale. A JPEG the build also stored decoded
+// ("name.bgra") is drawn from that, where the resources lend it, and not decoded.
 #include <string>
 
 #include "platform/ui/picture.h"

@@ -8,6 +8,7 @@
 #include "platform/win32/windows_api.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,10 +23,15 @@ class ModuleResources {
 
   // The bytes of the resource for a file name; throws os::OsError when there is none.
   std::vector<uint8_t> Load(const std::string& fileName) const;
+  // The bytes where they lie in the module's image, valid while it is loaded; empty when
+  // there is no such resource.
+  std::span<const uint8_t> View(const std::string& fileName) const;
   // The resource name of a file name ("main_background.jpg" -> "MAIN_BACKGROUND.JPG").
   static std::string ResourceName(const std::string& fileName);
   // A loader for os::SetResourceLoader.
   os::ResourceLoader Loader() const;
+  // A viewer for os::SetResourceViewer.
+  os::ResourceViewer Viewer() const;
 
  private:
   HMODULE module_;

@@ -23,7 +23,10 @@ namespace win32 {
 namespace {
 
 constexpr wchar_t kFormClassName[] = L"TutorForm";
-constexpr wchar_t kMessageClassName[] = L"TutorMessageWindow";
+
+// The thread's live backends, whose timers its timer messages are for (there is one but in
+// tests).
+thread_local std::vector<Win32Backend*> t_backends;
 
 ATOM Register(WNDCLASSEXW& windowClass) {
   const ATOM atom = RegisterClassExW(&windowClass);
@@ -44,32 +47,15 @@ Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
   form.hInstance = module_;
   form.lpszClassName = kFormClassName;  // no cursor: WM_SETCURSOR asks the form
   formClass_ = Register(form);
-
-  WNDCLASSEXW message{};
-  message.cbSize = sizeof(message);
-  message.lpfnWndProc = &MessageWindowProc;
-  message.hInstance = module_;
-  message.lpszClassName = kMessageClassName;
-  try {
-    messageClass_ = Register(message);
-    HWND window = CreateWindowExW(0, ClassAtom(messageClass_), L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                  nullptr, module_, this);
-    if (!window) throw ui::Error("Cannot create the timer window: " + SystemMessage(GetLastError()));
-    messageWindow_.Reset(window);
-  } catch (...) {
-    if (messageClass_) UnregisterClassW(ClassAtom(messageClass_), module_);
-    UnregisterClassW(ClassAtom(formClass_), module_);
-    throw;
-  }
+  t_backends.push_back(this);
 }
 
 Win32Backend::~Win32Backend() {
   for (const auto& [id, timer] : timers_) {
-    KillTimer(messageWindow_.Get(), id);
+    KillTimer(nullptr, id);
     timer->nativeId = 0;
   }
-  messageWindow_.Reset();
-  UnregisterClassW(ClassAtom(messageClass_), module_);
+  std::erase(t_backends, this);
   UnregisterClassW(ClassAtom(formClass_), module_);
 }
 
@@ -144,38 +130,32 @@ void Win32Backend::ProcessMessages() {
 
 void Win32Backend::StartTimer(ui::Timer& timer) {
   StopTimer(timer);
-  // Ids are never reused, so a WM_TIMER already queued for a stopped timer finds nothing.
-  const UINT_PTR id = nextTimerId_++;
-  if (!SetTimer(messageWindow_.Get(), id, UINT(std::max(timer.Interval(), 1)), nullptr))
-    throw ui::Error("Cannot start a timer: " + SystemMessage(GetLastError()));
+  // A killed timer leaves no message behind, so an id the system gives again is safe.
+  const UINT_PTR id = SetTimer(nullptr, 0, UINT(std::max(timer.Interval(), 1)), &TimerProc);
+  if (!id) throw ui::Error("Cannot start a timer: " + SystemMessage(GetLastError()));
   timer.nativeId = id;
   timers_[id] = &timer;
 }
 
 void Win32Backend::StopTimer(ui::Timer& timer) {
   if (timer.nativeId == 0) return;
-  if (timers_.erase(timer.nativeId)) KillTimer(messageWindow_.Get(), timer.nativeId);
+  if (timers_.erase(timer.nativeId)) KillTimer(nullptr, timer.nativeId);
   timer.nativeId = 0;
 }
 
-void Win32Backend::TimerElapsed(UINT_PTR id) {
+bool Win32Backend::TimerElapsed(UINT_PTR id) {
   auto it = timers_.find(id);
-  if (it == timers_.end()) return;
-  it->second->Fire();  // may stop or destroy the timer: nothing is touched after it
+  if (it == timers_.end()) return false;
+  it->second->Fire();  // may stop or destroy the timer, or this backend: nothing is touched after
+  return true;
 }
 
-LRESULT CALLBACK Win32Backend::MessageWindowProc(HWND window, UINT message, WPARAM wparam,
-                                                 LPARAM lparam) {
-  if (message == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<Win32Backend*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self && message == WM_TIMER) {
-    RunGuarded([&] { self->TimerElapsed(UINT_PTR(wparam)); });
-    return 0;
-  }
-  return DefWindowProcW(window, message, wparam, lparam);
+void CALLBACK Win32Backend::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
+  RunGuarded([id] {
+    // Nothing changes the list until a timer fires, and then the loop is left.
+    for (Win32Backend* backend : t_backends)
+      if (backend->TimerElapsed(id)) return;
+  });
 }
 
 ui::Size Win32Backend::DesktopSize() {

@@ -1,11 +1,12 @@
 #pragma once
 // The real backend: native windows for forms and windowed controls, GDI painting, the modal
-// loop, timers on a message-only window, the desktop and the error box.
+// loop, the thread's timers, the desktop and the error box.
 //
 // The window classes are registered with the module handle given here: a DLL passes the
 // HINSTANCE its DllMain received (never GetModuleHandle(nullptr), which is the host's), a
-// program its own. They are unregistered when the backend goes, so forms and timers must
-// go first.
+// program its own. They are unregistered when the backend goes, so forms must go first.
+// Timers are the thread's own (no window: making one cost a millisecond or more of the
+// opening under Wine).
 #include "platform/win32/windows_api.h"
 
 #include <map>
@@ -62,22 +63,19 @@ class Win32Backend : public ui::Backend {
   void PrepareNativeClasses(Win32NativeForm& form);
 
  private:
-  static LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wparam,
-                                            LPARAM lparam);
-  void TimerElapsed(UINT_PTR id);
+  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  // Fires the timer when it is one of this backend's.
+  bool TimerElapsed(UINT_PTR id);
   // True when the modal result is set and the close query agrees; a refused close clears it.
   static bool ModalEnded(ui::Form& form);
   HWND ErrorBoxOwner() const;
 
   HINSTANCE module_;
   ATOM formClass_ = 0;
-  ATOM messageClass_ = 0;
-  UniqueWindow messageWindow_;  // receives the timers
   FontCache fonts_;
   ImageCache images_;
   bool nativeClassesPrepared_ = false;
-  std::map<UINT_PTR, ui::Timer*> timers_;
-  UINT_PTR nextTimerId_ = 1;
+  std::map<UINT_PTR, ui::Timer*> timers_;  // by the id SetTimer gave
   std::vector<ui::Form*> modalForms_;
   ui::Size designSize_;
 };

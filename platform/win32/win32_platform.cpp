@@ -30,6 +30,7 @@ Win32Platform::Win32Platform(HINSTANCE module)
   os::SetFiles(&files_);
   os::SetDialogs(&dialogs_);
   os::SetResourceLoader(ModuleResources(module).Loader());
+  os::SetResourceViewer(ModuleResources(module).Viewer());
   ui::SetBringInPages(&BringInPages);
 }
 
@@ -37,6 +38,7 @@ Win32Platform::~Win32Platform() {
   ui::SetBringInPages(nullptr);
   os::SetScreenReaderQuery(nullptr);
   os::SetSoundDevice(nullptr);
+  os::SetResourceViewer(nullptr);
   os::SetResourceLoader(nullptr);
   os::SetDialogs(nullptr);
   os::SetFiles(nullptr);
