@@ -50,10 +50,10 @@ file(GLOB_RECURSE TUTOR_RESOURCE_FILES CONFIGURE_DEPENDS resources/*)
 list(FILTER TUTOR_RESOURCE_FILES EXCLUDE REGEX "\\.(rc|md)$")
 
 # Pictures the build stores decoded as well (see tools/bgra_from_jpeg.cpp), made by a tool
-# compiled for the build machine against its libjpeg (the same release as the one built for
-# Windows), into a folder windres searches like resources/.
+# compiled for the build machine (by the native build's compiler) against its libjpeg, the
+# same release as the one built for Windows, into a folder windres searches like resources/.
 set(TUTOR_GENERATED_RESOURCES ${CMAKE_BINARY_DIR}/generated-resources)
-find_program(TUTOR_HOST_CXX NAMES c++ g++ REQUIRED)
+find_program(TUTOR_HOST_CXX NAMES clang++ c++ g++ REQUIRED)
 set(TUTOR_BGRA_TOOL ${CMAKE_BINARY_DIR}/host-tools/bgra_from_jpeg)
 add_custom_command(OUTPUT ${TUTOR_BGRA_TOOL}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
