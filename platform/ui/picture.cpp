@@ -40,12 +40,21 @@ uint32_t ReadLe(const uint8_t* p, int bytes) {
 Picture::Picture(int width, int height)
     : width_(width), height_(height), pixels_(size_t(width) * size_t(height) * 4, 0) {}
 
-Picture Picture::View(int width, int height, const uint8_t* pixels, bool opaque) {
+std::optional<Picture> Picture::FromStored(std::span<const uint8_t> bytes) {
+  constexpr size_t kHeader = 16;
+  if (bytes.size() < kHeader || std::memcmp(bytes.data(), "BGRA", 4) != 0 ||
+      ReadLe(&bytes[12], 4) != 0)
+    return std::nullopt;
+  const uint32_t width = ReadLe(&bytes[4], 4), height = ReadLe(&bytes[8], 4);
+  if (width == 0 || height == 0 || width > 16384 || height > 16384 ||
+      bytes.size() != kHeader + size_t(width) * height * 4 ||
+      reinterpret_cast<uintptr_t>(bytes.data()) % 4 != 0)
+    return std::nullopt;
   Picture picture;
-  picture.width_ = width;
-  picture.height_ = height;
-  picture.lent_ = pixels;
-  picture.opaque_ = opaque;
+  picture.width_ = int(width);
+  picture.height_ = int(height);
+  picture.lent_ = bytes.data() + kHeader;
+  picture.opaque_ = true;
   return picture;
 }
 

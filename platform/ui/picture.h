@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -20,10 +21,12 @@ class Picture {
   // Uncompressed 24- or 32-bit BMP (BI_RGB); 24-bit pictures become opaque.
   static Picture FromBmp(std::span<const uint8_t> bytes);
 
-  // A picture over top-down BGRA rows it does not own (a decoded picture stored in the
-  // library's image), which must stay readable and unchanged for as long as it and its
-  // copies live: drawn from where they lie. Writing through Pixels() copies them first.
-  static Picture View(int width, int height, const uint8_t* pixels, bool opaque);
+  // A picture the build stored decoded (tools/bgra_from_jpeg.cpp: "BGRA", width, height and 0
+  // as 32-bit little-endian numbers, then the rows top-down, alpha 255), over those bytes
+  // where they lie: they must stay readable and unchanged for as long as it and its copies
+  // live (a resource in the library's image). Writing through Pixels() copies them first.
+  // Nothing when the bytes are not exactly that, or their rows not on a 4-byte boundary.
+  static std::optional<Picture> FromStored(std::span<const uint8_t> bytes);
 
   int Width() const { return width_; }
   int Height() const { return height_; }

@@ -24,9 +24,9 @@ namespace {
 
 constexpr wchar_t kFormClassName[] = L"TutorForm";
 
-// The thread's live backends, whose timers its timer messages are for (there is one but in
-// tests).
-thread_local std::vector<Win32Backend*> t_backends;
+// The backend the timer messages are for: a module has one at a time, as its window class
+// can be registered only once.
+Win32Backend* g_backend = nullptr;
 
 ATOM Register(WNDCLASSEXW& windowClass) {
   const ATOM atom = RegisterClassExW(&windowClass);
@@ -47,7 +47,7 @@ Win32Backend::Win32Backend(HINSTANCE module) : module_(module) {
   form.hInstance = module_;
   form.lpszClassName = kFormClassName;  // no cursor: WM_SETCURSOR asks the form
   formClass_ = Register(form);
-  t_backends.push_back(this);
+  g_backend = this;
 }
 
 Win32Backend::~Win32Backend() {
@@ -55,7 +55,7 @@ Win32Backend::~Win32Backend() {
     KillTimer(nullptr, id);
     timer->nativeId = 0;
   }
-  std::erase(t_backends, this);
+  g_backend = nullptr;
   UnregisterClassW(ClassAtom(formClass_), module_);
 }
 
@@ -143,19 +143,14 @@ void Win32Backend::StopTimer(ui::Timer& timer) {
   timer.nativeId = 0;
 }
 
-bool Win32Backend::TimerElapsed(UINT_PTR id) {
+void Win32Backend::TimerElapsed(UINT_PTR id) {
   auto it = timers_.find(id);
-  if (it == timers_.end()) return false;
-  it->second->Fire();  // may stop or destroy the timer, or this backend: nothing is touched after
-  return true;
+  if (it == timers_.end()) return;
+  it->second->Fire();  // may stop or destroy the timer: nothing is touched after it
 }
 
 void CALLBACK Win32Backend::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
-  RunGuarded([id] {
-    // Nothing changes the list until a timer fires, and then the loop is left.
-    for (Win32Backend* backend : t_backends)
-      if (backend->TimerElapsed(id)) return;
-  });
+  if (Win32Backend* self = g_backend) RunGuarded([&] { self->TimerElapsed(id); });
 }
 
 ui::Size Win32Backend::DesktopSize() {

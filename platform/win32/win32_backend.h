@@ -64,8 +64,7 @@ class Win32Backend : public ui::Backend {
 
  private:
   static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
-  // Fires the timer when it is one of this backend's.
-  bool TimerElapsed(UINT_PTR id);
+  void TimerElapsed(UINT_PTR id);
   // True when the modal result is set and the close query agrees; a refused close clears it.
   static bool ModalEnded(ui::Form& form);
   HWND ErrorBoxOwner() const;
