@@ -107,6 +107,8 @@ bench: native
 	@if [ -n "$(call have,tests/bench/win/*.cpp)" ]; then \
 	  $(MAKE) --no-print-directory win64 wine-prefix; \
 	  echo "=== bench_win.exe (Wine)"; $(SETUP)/wine-run.sh --xvfb build/win64/bin/bench_win.exe; \
+	  echo "=== bench_field_windows.exe (Wine)"; \
+	  $(SETUP)/wine-run.sh --xvfb build/win64/bin/bench_field_windows.exe; \
 	fi
 	@echo "=== the real Tutor.dll beside the reference programs (Wine)"; tests/bench/win/compare.sh
 

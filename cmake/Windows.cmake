@@ -141,3 +141,9 @@ if(TUTOR_WIN_BENCH_SOURCES)
   target_link_options(bench_win PRIVATE -mconsole)
   tutor_windows_binary(bench_win)
 endif()
+
+# --- bench_field_windows.exe: the window system's own cost of handing fields to a page ---
+add_executable(bench_field_windows tests/bench/win/fields/bench_field_windows.cpp)
+target_link_libraries(bench_field_windows PRIVATE gdi32)
+target_link_options(bench_field_windows PRIVATE -mconsole)
+tutor_windows_binary(bench_field_windows)
