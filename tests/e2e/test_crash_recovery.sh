@@ -99,8 +99,7 @@ for ((i = 1; i <= KILLS; i++)); do
   # The question a recovery file raises is covered above; without the tasks file the step
   # change writes both files again.
   rm -f "$E2E_DATA/TutorComp.recovery" "$E2E_DATA/TutorTasks.cds"
-  start_demo
-  wait_window "$TITLE" 40 >/dev/null || { fail "run $i shows the assistant"; kill_demo; continue; }
+  start_assistant "$E2E_NAME-stalled-$i" || { fail "run $i shows the assistant"; kill_demo; continue; }
   sleep 1
   press $NEXT_XY
   press $PATH_EDIT_XY; type_text "D:\\K$i.gdb"
@@ -130,7 +129,7 @@ for ((i = 1; i <= KILLS; i++)); do
   done
 done
 echo "kills during a step change: $KILLS (save seen under way: $seen); files found old: $old," \
-  "new: $new, torn: $torn"
+  "new: $new, torn: $torn; starts tried again: $STARTS_RETRIED"
 check_eq "no file is torn by $KILLS kills during step changes" 0 "$torn"
 
 # --- saved progress that cannot be resumed
