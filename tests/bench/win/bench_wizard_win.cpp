@@ -3,7 +3,6 @@
 // Reports medians; it judges nothing.
 #include "platform/win32/windows_api.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -17,6 +16,7 @@
 #include "platform/ui/application.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
+#include "tests/bench/win/timing.h"
 
 namespace {
 
@@ -24,10 +24,7 @@ using Clock = std::chrono::steady_clock;
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
+using bench::Median;
 
 std::string ScratchFolder() {
   wchar_t temp[MAX_PATH];

@@ -4,26 +4,18 @@
 // is the same for all three); it judges nothing.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
+
+#include "tests/bench/win/timing.h"
 
 namespace {
 
 constexpr int kFields = 6;
 constexpr int kRounds = 15;
 
-double NowMs() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
+using bench::Median;
+using bench::NowMs;
 
 LRESULT CALLBACK FormProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_ERASEBKGND) return 1;

@@ -28,6 +28,7 @@
 #include "demohost/host_error.h"
 #include "demohost/host_registry.h"
 #include "demohost/main_window.h"
+#include "tests/bench/win/timing.h"
 
 namespace {
 
@@ -39,13 +40,8 @@ constexpr POINT kNext{648, 566}, kPrevious{612, 566};
 constexpr int kDesignWidth = 800, kDesignHeight = 600;
 constexpr int kLastStep = 21;
 
-double NowMs() {
-  static LARGE_INTEGER frequency{};
-  if (!frequency.QuadPart) QueryPerformanceFrequency(&frequency);
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return double(counter.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
+using bench::Median;
+using bench::NowMs;
 
 double MiB(SIZE_T bytes) { return double(bytes) / (1024.0 * 1024.0); }
 
@@ -56,12 +52,6 @@ PROCESS_MEMORY_COUNTERS Memory() {
   return counters;
 }
 
-double Median(std::vector<double> v) {
-  if (v.empty()) return -1;
-  std::sort(v.begin(), v.end());
-  const size_t n = v.size();
-  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 void Result(const char* key, double value) { std::printf("RESULT %s %.3f\n", key, value); }
 
