@@ -31,6 +31,16 @@ std::string ScratchFolder() {
   GetTempPathW(MAX_PATH, temp);
   std::string folder = win32::Narrow(temp) + "tutor-bench\\";
   CreateDirectoryW(win32::Widen(folder).c_str(), nullptr);
+  // Emptied: tables or a recovery file an interrupted run left would raise start-up questions.
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(win32::Widen(folder + "*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        DeleteFileW((win32::Widen(folder) + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
   return folder;
 }
 
@@ -61,11 +71,19 @@ int main() {
   auto platform = std::make_unique<win32::Win32Platform>(GetModuleHandleW(nullptr));
   const std::string folder = ScratchFolder();
   os::Reg().OpenCurrentUser("Software\\Tavrilenk\\Zendri Accounting 2000\\Main", true)->WriteString("", folder);
+  // Every window starts as a first run: the steps walked below save their progress, and a
+  // window opened on progress past the creation with no company asks whether to start over.
+  const auto freshStart = [] {
+    os::Reg()
+        .OpenCurrentUser("Software\\Tavrilenk\\Zendri Accounting 2000\\Tutorial", true)
+        ->WriteString("LastPage", "1");
+  };
   const std::string host = folder + "host.exe";
 
   // Window built, shown and painted once: what LaunchTutorial does before the user sees it.
   std::vector<double> startup;
   for (int run = 0; run < 7; ++run) {
+    freshStart();
     const auto start = run == 0 ? coldStart : Clock::now();
     tutorial::TfmMain window(host);
     window.Show();
@@ -73,6 +91,7 @@ int main() {
     startup.push_back(Ms(Clock::now() - start));
   }
 
+  freshStart();
   tutorial::TfmMain window(host);
   window.Show();
   window.Native()->Update();
@@ -120,6 +139,7 @@ int main() {
   // run (first-visit timer, fresh page), then the same presses again in that run.
   std::vector<double> firstNext, revisitNext;
   for (int run = 0; run < 5; ++run) {
+    freshStart();
     tutorial::TfmMain fresh(host);
     fresh.Show();
     fresh.GoToStep(8);
